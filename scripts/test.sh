@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Sets the machine up, then builds and runs every test twice: a normal build and one with
+# AddressSanitizer and UndefinedBehaviorSanitizer. Ends non-zero on any failure.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+bash scripts/setup.sh
+
+export QT_QPA_PLATFORM=offscreen
+start=$SECONDS
+
+bash scripts/build.sh build
+(cd build && ctest -j2 --output-on-failure)
+
+bash scripts/build.sh build-asan -DQU_SANITIZE=ON -DQU_BUILD_BENCHMARKS=OFF
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 ctest -j2 --output-on-failure)
+
+if [ -f scripts/fuzz.sh ]; then
+  bash scripts/fuzz.sh
+fi
+
+echo "All tests passed in $((SECONDS - start)) s."
