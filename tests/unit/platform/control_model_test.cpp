@@ -198,6 +198,8 @@ class RecordingObserver : public ModelObserver {
     changes.emplace_back(control.name(), property);
   }
   void timerChanged(Timer& timer) override { timers.push_back(timer.name()); }
+  void formDestroyed(Form& form) override { destroyed.push_back(form.name()); }
+  std::vector<std::string> destroyed;
   std::vector<std::pair<std::string, Property>> changes;
   std::vector<std::string> timers;
 };
@@ -220,6 +222,15 @@ TEST_F(ControlModel, ObserverSeesEveryEffectiveChangeOnce) {
                                               {"Btn_Start", Property::Bounds}}));
   EXPECT_EQ(observer.timers, (std::vector<std::string>{"Timer", "Timer"}));
   form.setObserver(nullptr);
+}
+
+TEST(FormLifetime, ObserverHearsOfTheFormsEnd) {
+  RecordingObserver observer;
+  {
+    Form form("FGone");
+    form.setObserver(&observer);
+  }
+  EXPECT_EQ(observer.destroyed, std::vector<std::string>{"FGone"});
 }
 
 }  // namespace
