@@ -1,0 +1,193 @@
+#include "settings/ini_document.h"
+
+#include <algorithm>
+
+#include "settings/case_fold.h"
+
+namespace qu {
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view trimBlanks(std::string_view text) {
+  std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  std::size_t last = text.find_last_not_of(kBlanks);
+  return text.substr(first, last - first + 1);
+}
+
+// One pair of matching quotes around a value of two or more characters goes; a quote on one
+// side only stays.
+std::string_view unquote(std::string_view value) {
+  bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                value.back() == value.front();
+  return quoted ? value.substr(1, value.size() - 2) : value;
+}
+
+std::string foldName(std::string_view name) {
+  return foldCase(trimBlanks(name));
+}
+
+// A line break inside a name or value would start a line of its own choosing in the file.
+std::string singleLine(std::string_view text) {
+  std::string line(text);
+  std::replace_if(
+      line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  return line;
+}
+
+std::string sectionLine(std::string_view section) {
+  std::string line(1, '[');
+  line.append(singleLine(trimBlanks(section))).push_back(']');
+  return line;
+}
+
+}  // namespace
+
+IniDocument::IniDocument(std::string_view bytes) : encoding_(detectEncoding(bytes)) {
+  std::string_view body = bytes.substr(byteOrderMark(encoding_).size());
+  std::size_t width = codeUnitWidth(encoding_);
+  for (std::size_t start = 0; start < body.size();) {
+    std::size_t lineFeed = findLineEnd(body, start);
+    std::size_t next = lineFeed == std::string_view::npos ? body.size() : lineFeed + width;
+    std::size_t textEnd = std::min(lineFeed, body.size());
+    bool carriageReturn = lineFeed != std::string_view::npos && textEnd >= start + width &&
+                          isAsciiUnitAt(body, textEnd - width, '\r', encoding_);
+    if (carriageReturn) textEnd -= width;
+    lines_.push_back(storedLine(std::string(body.substr(start, textEnd - start)),
+                                std::string(body.substr(textEnd, next - textEnd))));
+    start = next;
+  }
+  bool hasLineEnd = !lines_.empty() && !lines_.front().end.empty();
+  lineEnd_ = hasLineEnd ? lines_.front().end : encodeText(kPlatformLineEnd, encoding_);
+}
+
+std::optional<std::string> IniDocument::find(std::string_view section, std::string_view key) const {
+  auto span = findSection(section);
+  if (!span) return std::nullopt;
+  auto at = findKey(*span, foldName(key));
+  if (!at) return std::nullopt;
+  return lines_[*at].value;
+}
+
+void IniDocument::assign(std::string_view section, std::string_view key, std::string_view value) {
+  std::string keyLine = singleLine(trimBlanks(key)) + "=" + singleLine(value);
+  auto span = findSection(section);
+  if (!span) {
+    if (!lines_.empty()) endLine(lines_.size() - 1);
+    lines_.push_back(makeLine(sectionLine(section)));
+    lines_.push_back(makeLine(keyLine));
+    return;
+  }
+  if (auto at = findKey(*span, foldName(key))) {
+    setValue(lines_[*at], singleLine(value));
+    return;
+  }
+  // Right after the section's last key, so that blank lines and comments ahead of the next
+  // section stay with it.
+  std::size_t last = span->header;
+  for (std::size_t i = span->header + 1; i < span->end; ++i) {
+    if (lines_[i].kind == LineKind::Key) last = i;
+  }
+  endLine(last);
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last + 1), makeLine(keyLine));
+}
+
+bool IniDocument::erase(std::string_view section, std::string_view key) {
+  auto span = findSection(section);
+  if (!span) return false;
+  std::string folded = foldName(key);
+  auto first = lines_.begin() + static_cast<std::ptrdiff_t>(span->header + 1);
+  auto last = lines_.begin() + static_cast<std::ptrdiff_t>(span->end);
+  auto kept = std::remove_if(first, last, [&](const Line& line) {
+    return line.kind == LineKind::Key && line.name == folded;
+  });
+  if (kept == last) return false;
+  lines_.erase(kept, last);
+  return true;
+}
+
+std::string IniDocument::bytes() const {
+  std::string out(byteOrderMark(encoding_));
+  for (const Line& line : lines_) out.append(line.raw).append(line.end);
+  return out;
+}
+
+std::size_t IniDocument::findLineEnd(std::string_view body, std::size_t from) const {
+  if (encoding_ != TextEncoding::Utf16LeBom) return body.find('\n', from);
+  for (std::size_t at = from; at + 1 < body.size(); at += 2) {
+    if (isAsciiUnitAt(body, at, '\n', encoding_)) return at;
+  }
+  return std::string_view::npos;
+}
+
+void IniDocument::classify(Line& line) const {
+  std::string decoded = decodeText(line.raw, encoding_);
+  std::string_view text = trimBlanks(decoded);
+  line.kind = LineKind::Other;
+  if (text.empty() || text.front() == ';' || text.front() == '#') return;
+  if (text.front() == '[') {
+    line.kind = LineKind::Section;
+    line.name = foldName(text.substr(1, text.find(']') - 1));
+    return;
+  }
+  std::size_t equals = text.find('=');
+  if (equals == std::string_view::npos) return;
+  line.kind = LineKind::Key;
+  line.name = foldName(text.substr(0, equals));
+  line.value = unquote(trimBlanks(text.substr(equals + 1)));
+}
+
+IniDocument::Line IniDocument::storedLine(std::string raw, std::string end) const {
+  Line line;
+  line.raw = std::move(raw);
+  line.end = std::move(end);
+  classify(line);
+  return line;
+}
+
+IniDocument::Line IniDocument::makeLine(std::string_view text) const {
+  return storedLine(encodeText(text, encoding_), lineEnd_);
+}
+
+// The stored text up to the "=" stays as it was, and so do the blanks after it unless the new
+// value is empty, which leaves nothing after the "=".
+void IniDocument::setValue(Line& line, std::string_view value) const {
+  std::size_t width = codeUnitWidth(encoding_);
+  std::size_t cut = 0;
+  while (cut < line.raw.size() && !isAsciiUnitAt(line.raw, cut, '=', encoding_)) cut += width;
+  cut += width;
+  auto blankAt = [&](std::size_t at) {
+    return isAsciiUnitAt(line.raw, at, ' ', encoding_) ||
+           isAsciiUnitAt(line.raw, at, '\t', encoding_);
+  };
+  while (!value.empty() && blankAt(cut)) cut += width;
+  line.raw = line.raw.substr(0, cut) + encodeText(value, encoding_);
+  classify(line);
+}
+
+// A line gets a line end before another is added after it (only the file's last line can be
+// without one).
+void IniDocument::endLine(std::size_t index) {
+  if (lines_[index].end.empty()) lines_[index].end = lineEnd_;
+}
+
+std::optional<IniDocument::Span> IniDocument::findSection(std::string_view section) const {
+  std::string folded = foldName(section);
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (lines_[i].kind != LineKind::Section || lines_[i].name != folded) continue;
+    std::size_t end = i + 1;
+    while (end < lines_.size() && lines_[end].kind != LineKind::Section) ++end;
+    return Span{i, end};
+  }
+  return std::nullopt;
+}
+
+std::optional<std::size_t> IniDocument::findKey(const Span& span, std::string_view folded) const {
+  for (std::size_t i = span.header + 1; i < span.end; ++i) {
+    if (lines_[i].kind == LineKind::Key && lines_[i].name == folded) return i;
+  }
+  return std::nullopt;
+}
+
+}  // namespace qu

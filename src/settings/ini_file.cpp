@@ -1,0 +1,93 @@
+#include "settings/ini_file.h"
+
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+#include "platform/atomic_file.h"
+#include "settings/ini_document.h"
+#include "settings/integer_text.h"
+
+namespace qu {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string fullPath(const fs::path& path) {
+  std::error_code error;
+  fs::path absolute = fs::absolute(path, error);
+  return (error ? path : absolute).string();
+}
+
+enum class FileState { Missing, Unreadable, Read };
+
+struct StoredFile {
+  FileState state;
+  std::string bytes;
+};
+
+StoredFile load(const fs::path& path) {
+  std::error_code error;
+  fs::file_status status = fs::status(path, error);
+  if (status.type() == fs::file_type::not_found) return {FileState::Missing, {}};
+  if (error || !fs::is_regular_file(status)) return {FileState::Unreadable, {}};
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  if (in) bytes << in.rdbuf();
+  if (!in || in.bad()) return {FileState::Unreadable, {}};
+  return {FileState::Read, std::move(bytes).str()};
+}
+
+std::optional<IniDocument> loadDocument(const fs::path& path) {
+  StoredFile stored = load(path);
+  if (stored.state != FileState::Read) return std::nullopt;
+  return IniDocument(stored.bytes);
+}
+
+// A file that exists but cannot be read is refused rather than replaced by our lines alone.
+IniDocument loadForChange(const fs::path& path) {
+  StoredFile stored = load(path);
+  if (stored.state == FileState::Unreadable) throw IniWriteError(path);
+  return IniDocument(stored.bytes);
+}
+
+void store(const fs::path& path, const IniDocument& document) {
+  if (replaceFile(path, document.bytes())) throw IniWriteError(path);
+}
+
+}  // namespace
+
+IniWriteError::IniWriteError(const fs::path& path)
+    : std::runtime_error(std::string("Unable to write to ").append(fullPath(path))) {}
+
+IniFile::IniFile(fs::path path) : path_(std::move(path)) {}
+
+std::string IniFile::ReadString(const std::string& section, const std::string& key,
+                                const std::string& defaultValue) const {
+  auto document = loadDocument(path_);
+  if (!document) return defaultValue;
+  return document->find(section, key).value_or(defaultValue);
+}
+
+int IniFile::ReadInteger(const std::string& section, const std::string& key,
+                         int defaultValue) const {
+  return parseProfileInteger(ReadString(section, key, "")).value_or(defaultValue);
+}
+
+void IniFile::WriteString(const std::string& section, const std::string& key,
+                          const std::string& value) {
+  IniDocument document = loadForChange(path_);
+  document.assign(section, key, value);
+  store(path_, document);
+}
+
+void IniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+  WriteString(section, key, std::to_string(value));
+}
+
+void IniFile::DeleteKey(const std::string& section, const std::string& key) {
+  auto document = loadDocument(path_);
+  if (document && document->erase(section, key)) store(path_, *document);
+}
+
+}  // namespace qu
