@@ -1,0 +1,85 @@
+#include "catalog/product_type.h"
+
+#include <algorithm>
+
+#include "catalog/component_sets.h"
+#include "catalog/product_catalog.h"
+
+namespace qu {
+namespace {
+
+std::string orDefault(const std::string& value, std::string_view fallback) {
+  return value.empty() ? std::string(fallback) : value;
+}
+
+void takeExpertFields(const ExpertFields& fields, ProductSelection& out) {
+  out.indexFileName = orDefault(fields.indexFileName, kDefaultIndexFileName);
+  out.indexUrlPath = orDefault(fields.indexUrlPath, kDefaultIndexUrlPath);
+  out.components = fields.components;
+  out.builds = fields.builds;
+  out.applications = fields.applications;
+  out.osList = fields.osList;
+  out.languageList = fields.languageList;
+}
+
+bool anyTicked(const CatalogStep& step, const TickedBoxes& ticked) {
+  return std::ranges::any_of(step.boxes,
+                             [&](std::string_view box) { return ticked.contains(box); });
+}
+
+void appendSet(const CatalogStep& step, const TickedBoxes& ticked, ProductSelection& out) {
+  if (!anyTicked(step, ticked)) return;
+  out.components += componentSet(step.componentSet);
+  for (std::string_view box : step.boxes) {
+    if (!ticked.contains(box)) continue;
+    const ProductRow& row = productRow(box);
+    // A box served by two steps adds its builds and descriptors only once.
+    if (row.steps[0] != step.number) continue;
+    out.builds += row.builds;
+    out.applications += row.applications;
+  }
+}
+
+// Steps 1 to 30; returns with inputError set when the selection is refused.
+void runCatalogSteps(const TickedBoxes& ticked, ProductSelection& out) {
+  for (const CatalogStep& step : catalogSteps()) {
+    switch (step.kind) {
+      case StepKind::AppendSet:
+        appendSet(step, ticked, out);
+        break;
+      case StepKind::AdminKitRule:
+        if (out.components.empty() && anyTicked(step, ticked)) {
+          out.inputError = true;
+          return;
+        }
+        break;
+      case StepKind::NothingSelected:
+        if (out.components.empty()) out.inputError = true;
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+ProductSelection ProductType(const SelectionState& state) {
+  ProductSelection out;
+  out.indexFileName = kDefaultIndexFileName;
+  out.indexUrlPath = kDefaultIndexUrlPath;
+  out.osList = state.osList;
+  out.languageList = state.languageList;
+  out.traceArg = state.trace ? kTraceSwitch : "";
+  out.dumpArg = state.dump ? "" : kNoDumpSwitch;
+
+  if (state.updateAll && !state.expertMode) return out;
+  if (state.expertMode) {
+    takeExpertFields(state.expert, out);
+    return out;
+  }
+  // Neither mode chosen: nothing to filter and nothing to complain about.
+  if (!state.updateSelected) return out;
+  runCatalogSteps(state.ticked, out);
+  return out;
+}
+
+}  // namespace qu
