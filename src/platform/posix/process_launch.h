@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/system.h"
+
+namespace qu {
+
+// Starts a program with posix_spawn, without a shell: standard input from /dev/null, output to
+// the launch's sink or to /dev/null, no other descriptor inherited, default signal handling.
+LaunchResult launchProcess(ProcessLaunch launch);
+
+}  // namespace qu
