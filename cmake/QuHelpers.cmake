@@ -17,8 +17,10 @@ function(qu_folder_library name)
 endfunction()
 
 # A GoogleTest executable made of every .cpp in the calling folder, registered with CTest.
+# LOCK names a resource its tests hold while they run; tests that start or look for processes
+# named Updater.exe take "updater-processes", so they never see each other's.
 function(qu_folder_gtest name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "LOCK" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(NOT sources)
     return()
@@ -26,5 +28,9 @@ function(qu_folder_gtest name)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  set(properties TIMEOUT 300)
+  if(ARG_LOCK)
+    list(APPEND properties RESOURCE_LOCK ${ARG_LOCK})
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
 endfunction()

@@ -13,8 +13,8 @@ rm -rf "$demo"
 mkdir -p "$demo"
 cp build/src/app/QuintarisUpdater "$demo/"
 cp build/tools/updater-sim/updater-sim "$demo/Updater.exe"
-[ -f data/quintarisupdater.loc ] && cp data/quintarisupdater.loc "$demo/"
-[ -d data/sample-source ] && cp -r data/sample-source "$demo/"
+cp data/quintarisupdater.loc "$demo/"
+cp -r data/sample-source "$demo/"
 echo "Demo program folder: $root/$demo"
 
 if [ -n "${DISPLAY:-}" ]; then
@@ -23,6 +23,8 @@ fi
 
 shot=$root/build/screenshot.png
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
+  openbox >/dev/null 2>&1 &
+  sleep 0.5
   cd '$demo' && ./QuintarisUpdater &
   app=\$!
   sleep 3

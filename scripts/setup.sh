@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-utils imagemagick fonts-wine fonts-liberation
+  xvfb xauth x11-utils imagemagick openbox fonts-wine fonts-liberation
 )
 
 missing=()

@@ -80,4 +80,10 @@ void buildControls(Form& form, std::span<const ControlSpec> specs) {
   }
 }
 
+DesignedForm::DesignedForm(std::string name,
+                           std::initializer_list<std::span<const ControlSpec>> tables)
+    : Form(std::move(name)) {
+  for (auto table : tables) buildControls(*this, table);
+}
+
 }  // namespace qu

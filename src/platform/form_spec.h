@@ -3,7 +3,9 @@
 // Forms as data: a window is a table of controls (kind, name, parent, bounds, caption, initial
 // state), built in table order, which is the creation order that control positions follow.
 
+#include <initializer_list>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "platform/controls.h"
@@ -34,5 +36,12 @@ struct ControlSpec {
 
 // Creates the controls in order; a parent must come before its children.
 void buildControls(Form& form, std::span<const ControlSpec> specs);
+
+// A form whose controls exist as soon as the base is constructed, so a derived form can bind
+// references to them in its initialiser list.
+class DesignedForm : public Form {
+ public:
+  DesignedForm(std::string name, std::initializer_list<std::span<const ControlSpec>> tables);
+};
 
 }  // namespace qu

@@ -1,21 +1,18 @@
-// Program entry: the Qt toolkit and the Linux services under the toolkit-neutral program.
+// Program entry on Linux: the Qt toolkit and the Linux services under the portable program.
 
 #include <QApplication>
 
-#include "platform/controls.h"
+#include "app/quintaris_updater.h"
+#include "platform/posix/posix_system.h"
 #include "platform/qt/qt_toolkit.h"
+#include "platform/version_stamp.h"
+
+QU_STAMP_FILE_VERSION(QU_FILE_VERSION);
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Quintaris Updater");
   qu::QtToolkit toolkit;
-  qu::Form main("FMain");
-  main.setCaption("Quintaris Updater");
-  main.setBounds({0, 0, 667, 663});
-  main.setTitleButtons(qu::TitleButtons::SystemMenu | qu::TitleButtons::Minimize |
-                       qu::TitleButtons::Help);
-  toolkit.realize(main);
-  toolkit.showMain(main);
-  toolkit.run();
-  return 0;
+  qu::PosixSystem system;
+  return qu::QuintarisUpdater(toolkit, system);
 }

@@ -49,7 +49,9 @@ void HeadlessToolkit::showModal(Form& form) {
   }
   ModalAnswer answer = std::move(it->answer);
   answers_.erase(it);
+  openModals_.push_back(&form);
   answer(form);
+  std::erase(openModals_, &form);
   if (form.visible()) {
     throw UnansweredModal("the answer queued for form " + form.name() + " left it open");
   }
@@ -66,7 +68,11 @@ void HeadlessToolkit::run() {
 }
 
 void HeadlessToolkit::requestQuit() {
+  if (quitRequested_) return;
   quitRequested_ = true;
+  // Open modal forms close as cancelled, innermost first.
+  auto open = openModals_;
+  for (auto it = open.rbegin(); it != open.rend(); ++it) (*it)->close();
 }
 
 void HeadlessToolkit::post(std::function<void()> work) {
@@ -156,6 +162,7 @@ void HeadlessToolkit::propertyChanged(Control& control, Property property) {
 
 void HeadlessToolkit::formDestroyed(Form& form) {
   std::erase(forms_, &form);
+  std::erase(openModals_, &form);
   std::erase_if(schedules_, [&](const auto& entry) { return &entry.first->form() == &form; });
   if (mainForm_ == &form) mainForm_ = nullptr;
 }

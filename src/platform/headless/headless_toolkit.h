@@ -84,6 +84,7 @@ class HeadlessToolkit : public Toolkit, private ModelObserver {
   std::vector<Form*> forms_;
   Form* mainForm_ = nullptr;
   std::deque<PendingAnswer> answers_;
+  std::vector<Form*> openModals_;
   std::vector<std::string> modalHistory_;
   std::map<Timer*, Schedule> schedules_;
   long long now_ = 0;

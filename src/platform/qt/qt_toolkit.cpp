@@ -45,6 +45,11 @@ void useLayoutFont() {
   QFont font(family.isEmpty() ? QStringLiteral("Liberation Sans") : family);
   font.setPixelSize(11);
   QApplication::setFont(font);
+  // Group captions sit on the frame line, as the layout expects; contents start below them.
+  qApp->setStyleSheet(
+      "QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
+      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+      " left: 7px; padding: 0 1px; }");
 }
 
 Qt::WindowFlags windowFlags(const Form& form) {
@@ -386,6 +391,7 @@ void QtToolkit::mirrorCaption(Control& control, QWidget* widget) {
   } else if (auto* text = qobject_cast<QLabel*>(widget);
              text && control.kind() != ControlKind::Image) {
     text->setText(qs(caption));
+    if (auto* label = dynamic_cast<Label*>(&control)) fitLabel(*label, text);
   }
 }
 
@@ -396,10 +402,20 @@ void QtToolkit::mirrorGeometry(Control& control, QWidget* widget) {
     return;
   }
   widget->setGeometry(b.left, b.top, b.width, b.height);
+  if (auto* label = dynamic_cast<Label*>(&control)) fitLabel(*label, static_cast<QLabel*>(widget));
   if (QWidget* caption = captionLabel(control)) {
     // A labelled edit's caption sits just above the box.
     caption->setGeometry(b.left, b.top - 16, b.width, 13);
   }
+}
+
+// Labels size themselves to their text, so a longer translation is not cut; a right-aligned
+// label keeps its right edge.
+void QtToolkit::fitLabel(const Label& label, QLabel* widget) {
+  const Bounds& b = label.bounds();
+  const int width = widget->fontMetrics().horizontalAdvance(widget->text()) + 1;
+  const int left = label.alignment() == Alignment::Right ? b.left + b.width - width : b.left;
+  widget->setGeometry(left, b.top, width, b.height);
 }
 
 void QtToolkit::mirrorZOrder(Control& parent) {

@@ -13,6 +13,7 @@
 #include "platform/toolkit.h"
 
 class QEventLoop;
+class QLabel;
 class QTimer;
 
 namespace qu {
@@ -57,6 +58,7 @@ class QtToolkit : public Toolkit, private ModelObserver {
   void mirrorCaption(Control& control, QWidget* widget);
   void mirrorGeometry(Control& control, QWidget* widget);
   void mirrorZOrder(Control& parent);
+  void fitLabel(const Label& label, QLabel* widget);
   void mirrorLook(Control& control, QWidget* widget);
   void formVisibilityChanged(Form& form, QWidget* widget);
   void centre(Form& form, QWidget* widget);

@@ -65,6 +65,16 @@ TEST_F(Headless, QuitIsLatchedAndClosesLaterModalFormsAtOnce) {
   EXPECT_TRUE(toolkit.quitRequested());
 }
 
+TEST_F(Headless, QuitAskedWhileAFormIsModalClosesIt) {
+  toolkit.showMain(main);
+  int closes = 0;
+  dialog.onClose = [&] { ++closes; };
+  toolkit.answerModal("Msg", [&](Form&) { main.close(); });
+  toolkit.showModal(dialog);
+  EXPECT_EQ(closes, 1);
+  EXPECT_TRUE(toolkit.quitRequested());
+}
+
 TEST_F(Headless, ClosingTheMainFormRequestsQuit) {
   toolkit.showMain(main);
   EXPECT_FALSE(toolkit.quitRequested());

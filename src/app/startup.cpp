@@ -1,0 +1,105 @@
+// Start-up and the environment check that watches for the utility and its settings file.
+
+#include <filesystem>
+
+#include "app/main_window.h"
+#include "settings/ini_file.h"
+
+namespace qu {
+namespace {
+
+constexpr const char* kInstanceName = "MYPROGRAM_CHECKEXIST";
+
+std::string folderWithSeparator(const std::string& path) {
+  return std::filesystem::path(path).parent_path().string() + "/";
+}
+
+}  // namespace
+
+void TFMain::FormCreate() {
+  // The quit takes effect only when the loop starts: a second instance still runs the
+  // start-up sequence, which writes nothing.
+  if (!system_.acquireInstance(kInstanceName)) toolkit_.requestQuit();
+  Start();
+}
+
+void TFMain::Start() {
+  createDialogs();
+  startupSteps();
+}
+
+void TFMain::createDialogs() {
+  if (msg_) return;
+  msg_ = std::make_unique<TMsg>(*this, static_cast<MessageOwner&>(*this), toolkit_);
+  settings_ = std::make_unique<TSettings>(*this, static_cast<SettingsOwner&>(*this), toolkit_);
+  fam_ = std::make_unique<TFAM>(*this, static_cast<ExpertOwner&>(*this));
+  toolkit_.realize(*fam_);
+}
+
+// The order is binding: the language is applied before and after loading, since the settings
+// carry the language choice.
+void TFMain::startupSteps() {
+  Running = false;
+  Modified = true;
+  BtnStartCap();
+  const std::string ownPath = system_.ownExecutablePath();
+  AppDir = folderWithSeparator(ownPath);
+  OwnVersion = system_.FileVersionText(ownPath);
+  Loc();
+  readset();
+  Loc();
+  Apply();
+  LogTime = system_.FileModifiedTime(AppDir + "vororadi.txt");
+  IupdRead();
+  CheckTimer.setEnabled(true);
+}
+
+void TFMain::TimerTimer() {
+  Verife();
+  CheckTimer.setInterval(500);
+}
+
+void TFMain::Verife() {
+  UpdaterVersion = system_.FileVersionText(AppDir + "Updater.exe");
+  if (UpdaterVersion.empty()) {
+    // A missing utility always wins: the settings file is never offered then.
+    CheckTimer.setEnabled(false);
+    Msg().PrepareMsg(90, 188, 248, MsgErrorTitle, 0);
+    Msg().addLine(MsgNoUpdater);
+    Msg().ShowModal();
+    toolkit_.requestQuit();
+    return;
+  }
+  setCaption("Quintaris Updater v." + UpdaterVersion + " (front end " + OwnVersion + ")");
+  if (system_.fileExists(settingsPath())) return;
+
+  NoSettingsFile = true;
+  CheckTimer.setEnabled(false);
+  Msg().PrepareMsg(42, 188, 248, MsgErrorTitle, 0);
+  Msg().Btn_Cancel.setVisible(true);
+  Msg().addLine(MsgNoSettingsFile);
+  Msg().ShowModal();
+  Msg().Btn_Cancel.setVisible(false);
+  if (!defaultFileError_.empty()) {
+    // There is no way on without the file: say why, then end.
+    std::string error = std::move(defaultFileError_);
+    defaultFileError_.clear();
+    showError(error);
+    toolkit_.requestQuit();
+  }
+}
+
+void TFMain::acceptDefaultSettings() {
+  try {
+    WriteDefaultSettings();
+  } catch (const IniWriteError& error) {
+    defaultFileError_ = error.what();
+    NoSettingsFile = false;
+    return;
+  }
+  Settings().Btn_CancelClick();
+  startupSteps();
+  NoSettingsFile = false;
+}
+
+}  // namespace qu
