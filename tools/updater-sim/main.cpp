@@ -1,14 +1,75 @@
-// Stand-in for the external download utility: accepts its command line and leaves a run log, so
-// the front end can be run and tested without the real utility.
+// Stand-in for the external download utility, installed as Updater.exe in a program folder. It
+// takes the utility's command line, reads ss_storage.ini from its own folder, "downloads" the
+// selected components from a local source folder, and leaves the run log, so the front end can
+// be run, shown and tested without the real utility. README.md beside this file describes it.
 
-#include <fstream>
-#include <iostream>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "command_line.h"
+#include "journal.h"
+#include "knobs.h"
+#include "outputs.h"
+#include "platform/version_stamp.h"
+#include "return_codes.h"
+#include "sim_settings.h"
+#include "update.h"
+
+QU_STAMP_FILE_VERSION(QU_FILE_VERSION);
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace qu::sim;
+
+// Where the settings and the run log live, whatever the current folder is.
+fs::path ownFolder(const std::string& argv0) {
+  std::error_code error;
+  fs::path self = fs::read_symlink("/proc/self/exe", error);
+  if (error) self = fs::absolute(argv0, error);
+  return self.parent_path();
+}
+
+Outcome simulatedFailure(int code) {
+  return {code, "Failure asked for by the environment", "Simulated failure"};
+}
+
+[[noreturn]] void crash(const CommandLine& line, Journal& journal) {
+  journal.say("Simulated crash");
+  if (!line.dumpsDisabled) writeCrashDump();
+  std::abort();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  std::cout << "updater stand-in:";
-  for (int i = 1; i < argc; ++i) std::cout << ' ' << argv[i];
-  std::cout << '\n';
-  std::ofstream log("vororadi.txt", std::ios::binary | std::ios::trunc);
-  log << "0\r\nUpdate completed successfully\r\n";
-  return log ? 0 : 1;
+  const std::vector<std::string> argvText(argv, argv + argc);
+  const Knobs knobs = readKnobs();
+  if (!knobs.argvFile.empty()) recordArguments(knobs.argvFile, argvText);
+
+  const CommandLine line = parseCommandLine({argvText.begin() + 1, argvText.end()});
+  Journal journal(line.traceFile);
+  journal.say(std::string("Updater stand-in ") + QU_FILE_VERSION);
+  for (const std::string& argument : line.unknown) journal.say("Ignored argument: " + argument);
+  journal.detail(line.dumpsDisabled ? "Crash dumps: off" : "Crash dumps: on");
+  if (knobs.crash) crash(line, journal);
+
+  const fs::path folder = ownFolder(argvText.front());
+  const SimSettings settings = readSimSettings(folder / "ss_storage.ini");
+  const Outcome outcome = knobs.failCode ? simulatedFailure(*knobs.failCode)
+                                         : runUpdate(settings, folder, knobs, journal);
+  journal.say(outcome.detail);
+  if (!line.reportFile.empty()) {
+    writeReport(line.reportFile, line.appendReport,
+                resolveSource(settings.source, folder, knobs).string(), settings, outcome);
+  }
+  if (!writeRunLog(folder / kRunLogName, outcome)) {
+    journal.say("Cannot write the run log in " + folder.string());
+    return static_cast<int>(ReturnCode::WriteError);
+  }
+  journal.say("Return code " + std::to_string(outcome.code) + ": " + outcome.message);
+  return outcome.code;
 }

@@ -1,0 +1,1 @@
+Sample program module of component AK6, release 1.

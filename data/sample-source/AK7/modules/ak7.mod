@@ -1,0 +1,1 @@
+Sample program module of component AK7, release 1.

@@ -1,0 +1,1 @@
+Sample program module of component AKP8, release 1.

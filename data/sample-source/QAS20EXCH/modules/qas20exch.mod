@@ -1,0 +1,1 @@
+Sample program module of component QAS20EXCH, release 1.

@@ -1,0 +1,1 @@
+Sample program module of component QAS303, release 1.

@@ -1,0 +1,1 @@
+Sample program module of component QAV2006EXEC, release 1.

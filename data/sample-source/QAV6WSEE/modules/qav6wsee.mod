@@ -1,0 +1,1 @@
+Sample program module of component QAV6WSEE, release 1.

@@ -1,0 +1,1 @@
+Sample program module of component QAV8EXEC, release 1.

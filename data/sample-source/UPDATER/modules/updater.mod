@@ -1,0 +1,1 @@
+Sample program module of component UPDATER, release 1.

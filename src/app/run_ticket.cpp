@@ -1,0 +1,80 @@
+#include "app/update_run.h"
+
+namespace qu {
+
+std::vector<std::string> updaterArguments(std::string_view traceArg, std::string_view dumpArg,
+                                          std::string_view reportArg) {
+  const std::string text =
+      " -c -u " + std::string(traceArg) + std::string(dumpArg) + std::string(reportArg);
+  std::vector<std::string> arguments;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    if (end > start) arguments.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return arguments;
+}
+
+void RunTicket::terminate() {
+  const std::lock_guard lock(mutex_);
+  stopped_ = true;
+  if (process_) process_->terminate();
+}
+
+Process& RunTicket::adopt(std::unique_ptr<Process> process) {
+  const std::lock_guard lock(mutex_);
+  process_ = std::move(process);
+  if (stopped_) process_->terminate();
+  return *process_;
+}
+
+bool RunTicket::stopped() const {
+  const std::lock_guard lock(mutex_);
+  return stopped_;
+}
+
+void RunTicket::release() {
+  const std::lock_guard lock(mutex_);
+  if (process_) process_->close();
+  process_.reset();
+}
+
+void RunTicket::setLaunchError(std::string error) {
+  const std::lock_guard lock(mutex_);
+  launchError_ = std::move(error);
+}
+
+std::string RunTicket::launchError() const {
+  const std::lock_guard lock(mutex_);
+  return launchError_;
+}
+
+void RunTicket::workerDone() {
+  const std::lock_guard lock(mutex_);
+  workerDone_ = true;
+  workerDoneChanged_.notify_all();
+}
+
+void RunTicket::awaitWorker() {
+  std::unique_lock lock(mutex_);
+  workerDoneChanged_.wait(lock, [this] { return workerDone_; });
+}
+
+bool ExecAndWait(RunTicket& ticket, System& system, ProcessLaunch launch) {
+  if (ticket.stopped()) return false;
+  const std::string program = launch.program;
+  LaunchResult started = system.startProcess(std::move(launch));
+  if (!started.process) {
+    ticket.setLaunchError("Unable to start " + program + ": " +
+                          (started.error.empty() ? "unknown error" : started.error));
+    return false;
+  }
+  // Waited on outside the ticket's lock, so Stop can terminate it meanwhile.
+  ticket.adopt(std::move(started.process)).wait();
+  ticket.release();
+  return true;
+}
+
+}  // namespace qu

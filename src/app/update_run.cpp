@@ -1,0 +1,103 @@
+#include <exception>
+#include <system_error>
+#include <thread>
+
+#include "app/main_window.h"
+#include "app/update_run.h"
+
+namespace qu {
+namespace {
+
+// The utility's output, shown as it arrives. The console owns itself, so output that comes
+// after the window has gone still has somewhere to go.
+OutputSink consoleOutput(std::shared_ptr<ConsoleWindow> console) {
+  return [console = std::move(console)](std::string_view piece) {
+    if (!piece.empty()) console->write(piece);
+  };
+}
+
+}  // namespace
+
+void terminateRun(TFMain& window) {
+  if (window.currentRun_) window.currentRun_->terminate();
+}
+
+void awaitRunEnd(TFMain& window) {
+  terminateRun(window);
+  if (window.currentRun_) window.currentRun_->awaitWorker();
+}
+
+void TFMain::Btn_StartClick() {
+  // Reached from the keyboard during a run: the worker carries out the end of it.
+  if (Running) {
+    terminateRun(*this);
+    return;
+  }
+  if (system_.IsProcessRunning(std::string(kUpdaterFileName))) return;
+  ReportArg.clear();
+  if (Msg().visible()) Msg().close();
+  ShowConsole = ChBox_RptDisplay.checked() ? 1 : 0;
+  if (ChBox_RptFile.checked()) {
+    ReportArg += ChBox_RptAppend.checked() ? " -rpt+ report.txt" : " -rpt report.txt";
+  }
+  ST_RetCode.sendToBack();
+  ProgressBar1.setMarquee(true, 60);
+  ProgressBar1.setVisible(true);
+  BtnStartCap();
+  RadioBtnsClick();
+
+  auto ticket = std::make_shared<RunTicket>(alive_);
+  currentRun_ = ticket;
+  try {
+    std::thread([this, ticket] { runWorker(ticket); }).detach();
+  } catch (const std::system_error& failure) {
+    ticket->setLaunchError(std::string("Unable to start the update: ") + failure.what());
+    ticket->workerDone();
+    endOfRun(*ticket);
+  }
+}
+
+// The worker reads the window only under RunLock, and hands the end of the run over before
+// letting go of it: a window that waits for the current worker (awaitRunEnd) is then never
+// touched after it has gone, not even by an earlier worker still finishing.
+void TFMain::runWorker(std::shared_ptr<RunTicket> ticket) {
+  struct Done {
+    RunTicket& ticket;
+    ~Done() { ticket.workerDone(); }
+  } done{*ticket};
+  const std::lock_guard runLock(runLock_);
+  try {
+    const std::string program = AppDir + std::string(kUpdaterFileName);
+    ProcessLaunch launch{program, updaterArguments(TraceArg, DumpArg, ReportArg), AppDir, {}};
+    if (ShowConsole == 1) launch.output = consoleOutput(toolkit_.openConsole(program));
+    ExecAndWait(*ticket, system_, std::move(launch));
+  } catch (const std::exception& failure) {
+    ticket->setLaunchError(std::string("Unable to start the update: ") + failure.what());
+  }
+  toolkit_.post([ticket] {
+    const auto window = ticket->window().lock();
+    if (window && *window) (*window)->endOfRun(*ticket);
+  });
+}
+
+void TFMain::endOfRun(const RunTicket& ticket) {
+  // A later run owns the window now.
+  if (&ticket != currentRun_.get()) return;
+  const std::string failure = ticket.launchError();
+  // Nothing ran, so the run log keeps what it had: no canceled record.
+  if (!failure.empty()) Running = false;
+  Btn_StopClick();
+  if (!failure.empty()) showError(failure);
+}
+
+void TFMain::Btn_StopClick() {
+  if (currentRun_) currentRun_->terminate();
+  ProgressBar1.setVisible(false);
+  IupdRead();
+  ST_RetCode.bringToFront();
+  Running = false;
+  Apply();
+  BtnStartCap();
+}
+
+}  // namespace qu

@@ -1,0 +1,84 @@
+#include "scenario/run_scenario.h"
+
+#include <cstdlib>
+#include <thread>
+
+namespace qu::testing {
+
+namespace fs = std::filesystem;
+
+ScopedVariable::ScopedVariable(std::string name, const std::string& value)
+    : name_(std::move(name)) {
+  ::setenv(name_.c_str(), value.c_str(), 1);
+}
+
+ScopedVariable::~ScopedVariable() {
+  ::unsetenv(name_.c_str());
+}
+
+bool eventually(const std::function<bool()>& condition) {
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > limit) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
+bool processRunsFrom(const fs::path& path) {
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator("/proc", error)) {
+    std::error_code unreadable;
+    if (fs::read_symlink(entry.path() / "exe", unreadable) == path) return true;
+  }
+  return false;
+}
+
+RunDriver::RunDriver(std::string_view folderName) : folder(folderName) {
+  folder.installDefaultSettings();
+  fs::create_directories(folder.file("sample-source/CORE"));
+  folder.write("sample-source/CORE/core.dat", "sample\n");
+}
+
+RunDriver::~RunDriver() {
+  window.reset();
+}
+
+TFMain& RunDriver::open() {
+  window = std::make_unique<TFMain>(toolkit, system);
+  toolkit.showMain(*window);
+  toolkit.advance(1);
+  return *window;
+}
+
+void RunDriver::tickAndApply() {
+  if (!w().find<CheckBox>("ChBox_QAV_4").checked()) tick("ChBox_QAV_4");
+  w().Btn_Apply.userClick();
+}
+
+void RunDriver::finishRun() {
+  ASSERT_TRUE(eventually([this] {
+    toolkit.pumpPosted();
+    return !w().Running;
+  })) << "the run never ended";
+}
+
+void RunDriver::awaitHandOver() {
+  ASSERT_TRUE(eventually([this] { return toolkit.waitForPosted(std::chrono::milliseconds(5)); }))
+      << "the worker never handed over";
+}
+
+void RunDriver::acknowledgeMessage() {
+  toolkit.answerModal("Msg", [this](Form&) {
+    lastMessage = w().Msg().M_Msg.lines();
+    w().Msg().Btn_OK.click();
+  });
+}
+
+void RunDriver::writeOldRunLog(std::string_view content) {
+  folder.write(kRunLogFileName, content);
+  fs::last_write_time(folder.file(kRunLogFileName),
+                      fs::file_time_type::clock::now() - std::chrono::hours(24));
+}
+
+}  // namespace qu::testing
