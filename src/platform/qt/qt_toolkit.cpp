@@ -240,6 +240,10 @@ QWidget* QtToolkit::createWidget(Control& control, QWidget* parent) {
       memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       memo->setFocusPolicy(Qt::NoFocus);
       memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+      memo->setTextInteractionFlags(Qt::NoTextInteraction);
+      // The text lies on the form's own background.
+      memo->viewport()->setAutoFillBackground(false);
+      memo->setStyleSheet("QPlainTextEdit { background: transparent; }");
       widget = memo;
       break;
     }
@@ -304,6 +308,11 @@ void QtToolkit::mirror(Control& control, Property property) {
       mirrorCaption(control, widget);
       break;
     case Property::Enabled:
+      if (control.kind() == ControlKind::Panel) {
+        // A disabled panel only takes no input; its contents keep their normal look.
+        widget->setAttribute(Qt::WA_TransparentForMouseEvents, !control.enabled());
+        break;
+      }
       widget->setEnabled(control.enabled());
       if (QWidget* caption = captionLabel(control)) caption->setEnabled(control.enabled());
       break;
