@@ -262,6 +262,22 @@ TEST_F(RunScenario, AnotherUpdaterExeBlocksTheStartButAnUpdaterInOtherCaseDoesNo
   EXPECT_TRUE(run->resultLine().ends_with(kSuccessSuffix));
 }
 
+// The expert Update applies, then its start is refused: the window must not be left running
+// without a run, nor with Start usable on an Apply the user did not see.
+TEST_F(RunScenario, ExpertUpdateRefusedByAnotherUpdaterLeavesTheWindowIdle) {
+  TFMain& w = run->open();
+  const NamedSleeper other(run->system, run->folder.file("elsewhere/Updater.exe"));
+  ASSERT_TRUE(other.running());
+  run->toolkit.clickOnModal("FAM", "Btn_Start");
+  w.keyDown({'S', true});
+  EXPECT_FALSE(w.Running);
+  EXPECT_FALSE(w.ProgressBar1.visible());
+  EXPECT_TRUE(w.Btn_Apply.enabled());
+  EXPECT_FALSE(w.Btn_Start.enabled());
+  EXPECT_TRUE(w.Btn_Start.isInFrontOf(w.Btn_Stop));
+  EXPECT_EQ(w.SelectionMode, 1);
+}
+
 TEST_F(RunScenario, ClosingTheWindowDuringARunEndsTheUtilityAndLeavesTheWindowAlone) {
   const std::string previous = "0\r\nold\r\nPrevious result\r\n";
   run->writeOldRunLog(previous);
