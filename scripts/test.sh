@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets the machine up, then builds and runs every test twice: a normal build and one with
-# AddressSanitizer and UndefinedBehaviorSanitizer. Ends non-zero on any failure.
+# AddressSanitizer and UndefinedBehaviorSanitizer; fuzzes the version reader; cross-builds the
+# Windows program and runs its tests under Wine. Ends non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -16,8 +17,9 @@ bash scripts/build.sh build
 bash scripts/build.sh build-asan -DQU_SANITIZE=ON -DQU_BUILD_BENCHMARKS=OFF
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 ctest -j2 --output-on-failure)
 
-if [ -f scripts/fuzz.sh ]; then
-  bash scripts/fuzz.sh
-fi
+bash scripts/fuzz.sh
+
+# The native Windows build, cross-compiled and tested under Wine.
+bash scripts/windows.sh
 
 echo "All tests passed in $((SECONDS - start)) s."

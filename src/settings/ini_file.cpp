@@ -77,7 +77,12 @@ int IniFile::ReadInteger(const std::string& section, const std::string& key,
 void IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value) {
   IniDocument document = loadForChange(path_);
-  document.assign(section, key, value);
+  try {
+    document.assign(section, key, value);
+  } catch (const UnencodableText&) {
+    // Storing anything else than the value would change it behind the user's back.
+    throw IniWriteError(path_);
+  }
   store(path_, document);
 }
 

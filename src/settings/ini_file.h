@@ -42,7 +42,8 @@
 // - Encodings: a UTF-8 byte-order mark means UTF-8 and is kept; a UTF-16LE byte-order mark means
 //   UTF-16LE, which new lines are written in too; without a mark the file is UTF-8, with bytes
 //   that are not valid UTF-8 read as Windows-1252 and kept as they are on lines not rewritten.
-//   New files have no byte-order mark.
+//   On Windows a file without a mark is in the ANSI code page instead, and a value that the
+//   code page cannot hold is a refused write. New files have no byte-order mark.
 // - Each write replaces the file atomically (see replaceFile): permissions, owner and group
 //   are kept, symbolic links followed, new files readable by their owner only. A refused write
 //   (read-only file, folder that is not writable or missing, an existing file that cannot be

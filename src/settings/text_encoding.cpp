@@ -2,6 +2,10 @@
 
 #include <array>
 
+#ifdef _WIN32
+#include "platform/ansi_code_page.h"
+#endif
+
 namespace qu {
 namespace {
 
@@ -87,6 +91,24 @@ std::string encodeUtf16Le(std::string_view utf8) {
   return out;
 }
 
+// Files without a byte-order mark are in the encoding the platform's own programs use for them.
+#ifdef _WIN32
+std::string decodePlain(std::string_view raw) {
+  return ansiToUtf8(raw);
+}
+std::string encodePlain(std::string_view utf8) {
+  if (auto ansi = utf8ToAnsi(utf8)) return *std::move(ansi);
+  throw UnencodableText("The text has characters that the system's code page cannot hold");
+}
+#else
+std::string decodePlain(std::string_view raw) {
+  return decodeUtf8Lenient(raw);
+}
+std::string encodePlain(std::string_view utf8) {
+  return std::string(utf8);
+}
+#endif
+
 }  // namespace
 
 TextEncoding detectEncoding(std::string_view bytes) {
@@ -112,11 +134,27 @@ std::size_t codeUnitWidth(TextEncoding encoding) {
 }
 
 std::string decodeText(std::string_view raw, TextEncoding encoding) {
-  return encoding == TextEncoding::Utf16LeBom ? decodeUtf16Le(raw) : decodeUtf8Lenient(raw);
+  switch (encoding) {
+    case TextEncoding::Utf16LeBom:
+      return decodeUtf16Le(raw);
+    case TextEncoding::Utf8Bom:
+      return decodeUtf8Lenient(raw);
+    case TextEncoding::Plain:
+      break;
+  }
+  return decodePlain(raw);
 }
 
 std::string encodeText(std::string_view utf8, TextEncoding encoding) {
-  return encoding == TextEncoding::Utf16LeBom ? encodeUtf16Le(utf8) : std::string(utf8);
+  switch (encoding) {
+    case TextEncoding::Utf16LeBom:
+      return encodeUtf16Le(utf8);
+    case TextEncoding::Utf8Bom:
+      return std::string(utf8);
+    case TextEncoding::Plain:
+      break;
+  }
+  return encodePlain(utf8);
 }
 
 bool isAsciiUnitAt(std::string_view raw, std::size_t offset, char c, TextEncoding encoding) {

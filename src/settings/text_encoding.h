@@ -5,13 +5,15 @@
 
 #include <cstddef>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace qu {
 
 enum class TextEncoding {
-  // No byte-order mark: UTF-8, where bytes that are not valid UTF-8 read as Windows-1252.
+  // No byte-order mark: on Windows the ANSI code page, elsewhere UTF-8, where bytes that are not
+  // valid UTF-8 read as Windows-1252.
   Plain,
   Utf8Bom,
   Utf16LeBom,
@@ -27,7 +29,15 @@ std::size_t codeUnitWidth(TextEncoding encoding);
 // stray byte of a UTF-8 file becomes its Windows-1252 character, a lone surrogate or a dangling
 // odd byte of a UTF-16 file becomes U+FFFD.
 std::string decodeText(std::string_view raw, TextEncoding encoding);
-// UTF-8 text in the file's encoding, without a byte-order mark.
+// A text the encoding cannot hold: a character outside the ANSI code page, for a file without a
+// byte-order mark on Windows.
+class UnencodableText : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// UTF-8 text in the file's encoding, without a byte-order mark. Throws UnencodableText rather
+// than store a text other than the one given.
 std::string encodeText(std::string_view utf8, TextEncoding encoding);
 
 // True when `raw` holds the ASCII character `c` as the code unit starting at byte `offset`.

@@ -3,17 +3,28 @@
 #include <cstdlib>
 #include <thread>
 
+#include "support/native_system.h"
+
 namespace qu::testing {
 
 namespace fs = std::filesystem;
 
+// Windows has no setenv; there an empty value removes the variable.
 ScopedVariable::ScopedVariable(std::string name, const std::string& value)
     : name_(std::move(name)) {
+#ifdef _WIN32
+  ::_putenv_s(name_.c_str(), value.c_str());
+#else
   ::setenv(name_.c_str(), value.c_str(), 1);
+#endif
 }
 
 ScopedVariable::~ScopedVariable() {
+#ifdef _WIN32
+  ::_putenv_s(name_.c_str(), "");
+#else
   ::unsetenv(name_.c_str());
+#endif
 }
 
 bool eventually(const std::function<bool()>& condition) {
@@ -26,12 +37,17 @@ bool eventually(const std::function<bool()>& condition) {
 }
 
 bool processRunsFrom(const fs::path& path) {
+#ifdef _WIN32
+  // The process list has names only; the tests that start the utility take turns.
+  return NativeSystem().IsProcessRunning(path.filename().string());
+#else
   std::error_code error;
   for (const auto& entry : fs::directory_iterator("/proc", error)) {
     std::error_code unreadable;
     if (fs::read_symlink(entry.path() / "exe", unreadable) == path) return true;
   }
   return false;
+#endif
 }
 
 RunDriver::RunDriver(std::string_view folderName) : folder(folderName) {

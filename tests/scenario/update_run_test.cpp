@@ -129,7 +129,7 @@ TEST_F(RunScenario, TheWindowRunsThenShowsTheUtilitysOwnResult) {
   run->finishRun();
   expectIdleAfterARun(w);
   EXPECT_EQ(parseRunLog(run->runLog()).code, "0");
-  const FileTime written = run->system.FileModifiedTime(run->folder.file(kRunLogFileName));
+  const FileTime written = run->system.FileModifiedTime(run->folder.file(kRunLogFileName).string());
   EXPECT_EQ(run->resultLine(),
             resultLineText(written.dos(), systemShortMonthNames(), "Completed with return code:",
                            {"0", "Updates downloaded successfully"}));

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/run_log.h"
-#include "platform/posix/posix_system.h"
+#include "support/native_system.h"
 #include "support/program_folder.h"
 
 namespace qu::testing {
@@ -50,7 +50,7 @@ class StandIn : public ::testing::Test {
   RunLogEntry runLog() const { return parseRunLog(folder.read(kRunLogFileName)); }
 
   TemporaryProgramFolder folder;
-  PosixSystem system;
+  NativeSystem system;
 };
 
 struct FilterCase {

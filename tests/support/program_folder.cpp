@@ -5,6 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "support/native_system.h"
+
 namespace qu::testing {
 namespace fs = std::filesystem;
 
@@ -19,13 +21,27 @@ fs::path uniqueRoot() {
   throw std::runtime_error("cannot create a temporary folder");
 }
 
+// The running test binary under the program's name. Windows grants symbolic links to privileged
+// users only, so there it is a hard link, or else a copy.
+void placeThisProgram(const fs::path& target) {
+#ifdef _WIN32
+  const std::string self = NativeSystem().ownExecutablePath();
+  const fs::path source(std::u8string(self.begin(), self.end()));
+  std::error_code linked;
+  fs::create_hard_link(source, target, linked);
+  if (linked) fs::copy_file(source, target);
+#else
+  fs::create_symlink(fs::read_symlink("/proc/self/exe"), target);
+#endif
+}
+
 }  // namespace
 
 TemporaryProgramFolder::TemporaryProgramFolder(std::string_view name)
     : root_(uniqueRoot()), path_(root_ / fs::path(std::u8string(name.begin(), name.end()))) {
   fs::create_directories(path_);
   fs::copy_file(updaterStandIn(), file("Updater.exe"));
-  fs::create_symlink(fs::read_symlink("/proc/self/exe"), file("QuintarisUpdater"));
+  placeThisProgram(file(kProgramFileName));
 }
 
 TemporaryProgramFolder::~TemporaryProgramFolder() {

@@ -10,6 +10,12 @@
 
 namespace qu::testing {
 
+#ifdef _WIN32
+inline constexpr std::string_view kProgramFileName = "QuintarisUpdater.exe";
+#else
+inline constexpr std::string_view kProgramFileName = "QuintarisUpdater";
+#endif
+
 class TemporaryProgramFolder {
  public:
   // `name` becomes the last part of the folder's path (blanks and non-ASCII letters welcome).
@@ -22,7 +28,7 @@ class TemporaryProgramFolder {
   // The folder with its trailing separator, as the program's AppDir.
   std::string appDir() const;
   std::filesystem::path file(std::string_view name) const { return path_ / name; }
-  std::string programPath() const { return file("QuintarisUpdater").string(); }
+  std::string programPath() const { return file(kProgramFileName).string(); }
 
   bool exists(std::string_view name) const;
   std::string read(std::string_view name) const;

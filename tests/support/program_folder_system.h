@@ -1,9 +1,9 @@
 #pragma once
 
-// The real Linux services, except that the program believes it runs from a test's program
+// The real services of the system, except that the program believes it runs from a test's program
 // folder, and its instance guard is private to that folder's test.
 
-#include "platform/posix/posix_system.h"
+#include "support/native_system.h"
 #include "support/program_folder.h"
 
 namespace qu::testing {
@@ -28,7 +28,7 @@ class ProgramFolderSystem : public System {
 
  private:
   const TemporaryProgramFolder& folder_;
-  PosixSystem real_;
+  NativeSystem real_;
 };
 
 }  // namespace qu::testing
