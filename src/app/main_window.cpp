@@ -116,7 +116,7 @@ void TFMain::Btn_CloseClick() {
     return;
   }
   CheckTimer.setEnabled(false);
-  Msg().PrepareMsg(42, 188, 248, MsgAttentionTitle, 1);
+  Msg().PrepareMsg(kMsgQuestion, MsgAttentionTitle, kMsgAttention);
   Msg().Btn_Cancel.setVisible(true);
   Msg().addLine(MsgConfirmExit);
   Msg().ShowModal();
@@ -149,7 +149,7 @@ void TFMain::setCheckTimerEnabled(bool enabled) {
 }
 
 void TFMain::showError(const std::string& text) {
-  Msg().PrepareMsg(90, 188, 248, MsgErrorTitle, 0);
+  Msg().PrepareMsg(kMsgPlain, MsgErrorTitle, kMsgError);
   Msg().addLine(text);
   Msg().ShowModal();
 }

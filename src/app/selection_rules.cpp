@@ -8,15 +8,6 @@
 namespace qu {
 namespace {
 
-constexpr int kNoticeOkLeft = 100;
-constexpr int kNoticeTextWidth = 208;
-constexpr int kNoticeDialogWidth = 268;
-constexpr int kCheckOkLeft = 90;
-constexpr int kCheckTextWidth = 188;
-constexpr int kCheckDialogWidth = 248;
-constexpr int kAttention = 1;
-constexpr int kError = 0;
-
 void setItemsEnabled(Control& group, bool enabled) {
   for (Control* item : group.children()) item->setEnabled(enabled);
 }
@@ -36,7 +27,7 @@ Bounds detailsLinkPlace(const Control& link, int languageIndex, bool languageFil
 }
 
 void showNotice(TMsg& msg, const std::string& caption, int style, const std::string& line) {
-  msg.PrepareMsg(kNoticeOkLeft, kNoticeTextWidth, kNoticeDialogWidth, caption, style);
+  msg.PrepareMsg(kMsgNotice, caption, style);
   msg.addLine(line);
   msg.ShowModal();
 }
@@ -44,7 +35,7 @@ void showNotice(TMsg& msg, const std::string& caption, int style, const std::str
 void prepareSettingsCheck(TFMain& window) {
   TSettings& dialog = window.Settings();
   TMsg& msg = window.Msg();
-  msg.PrepareMsg(kCheckOkLeft, kCheckTextWidth, kCheckDialogWidth, window.MsgErrorTitle, kError);
+  msg.PrepareMsg(kMsgPlain, window.MsgErrorTitle, kMsgError);
   msg.addLine(window.MsgCheckParams);
   if (dialog.RB_SourceUser.checked() && dialog.E_Source.text().empty()) {
     msg.addLine("- " + window.MsgSourceOfUpdates);
@@ -131,8 +122,7 @@ void TFMain::Info() {
 
   if (RB_UpdAll.checked() || settingsShowing) {
     if (RB_UpdAll.checked() && !settingsShowing && !expertShowing) {
-      msg.PrepareMsg(kNoticeOkLeft, kNoticeTextWidth, kNoticeDialogWidth, MsgAttentionTitle,
-                     kAttention);
+      msg.PrepareMsg(kMsgNotice, MsgAttentionTitle, kMsgAttention);
       msg.ST_Detail.setBounds(
           detailsLinkPlace(msg.ST_Detail, CB_Lng.itemIndex(), system_.fileExists(languageFile)));
       msg.ST_Detail.setVisible(true);
@@ -142,13 +132,13 @@ void TFMain::Info() {
   } else if (adminKitTicked(*this) && InputError && Components.empty()) {
     // Only the catalog's refusal leaves Components empty; a settings check that failed after the
     // catalog accepted the selection is no Administration Kit problem.
-    showNotice(msg, MsgErrorTitle, kError, readLanguageText(languageFile, LangSection, kInfo20));
+    showNotice(msg, MsgErrorTitle, kMsgError, readLanguageText(languageFile, LangSection, kInfo20));
     msg.ST_Detail.setVisible(false);
     return;
   }
 
   if (RB_UpdSel.checked() && Components.empty() && !FAM().RB_AM.checked() && !settingsShowing) {
-    showNotice(msg, MsgErrorTitle, kError, MsgNothingSelected);
+    showNotice(msg, MsgErrorTitle, kMsgError, MsgNothingSelected);
   }
   if (settingsShowing) prepareSettingsCheck(*this);
   msg.ST_Detail.setVisible(false);

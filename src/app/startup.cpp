@@ -64,9 +64,7 @@ void TFMain::Verife() {
   if (UpdaterVersion.empty()) {
     // A missing utility always wins: the settings file is never offered then.
     CheckTimer.setEnabled(false);
-    Msg().PrepareMsg(90, 188, 248, MsgErrorTitle, 0);
-    Msg().addLine(MsgNoUpdater);
-    Msg().ShowModal();
+    showError(MsgNoUpdater);
     toolkit_.requestQuit();
     return;
   }
@@ -75,7 +73,7 @@ void TFMain::Verife() {
 
   NoSettingsFile = true;
   CheckTimer.setEnabled(false);
-  Msg().PrepareMsg(42, 188, 248, MsgErrorTitle, 0);
+  Msg().PrepareMsg(kMsgQuestion, MsgErrorTitle, kMsgError);
   Msg().Btn_Cancel.setVisible(true);
   Msg().addLine(MsgNoSettingsFile);
   Msg().ShowModal();

@@ -27,6 +27,18 @@ class MessageOwner {
   virtual void openDetailsPage() = 0;
 };
 
+// Where OK sits, how wide the text and the dialog are, for the three kinds of message.
+struct MsgLayout {
+  int okLeft;
+  int textWidth;
+  int dialogWidth;
+};
+inline constexpr MsgLayout kMsgNotice = {100, 208, 268};   // after Apply, with room for a link
+inline constexpr MsgLayout kMsgPlain = {90, 188, 248};     // OK alone, centred
+inline constexpr MsgLayout kMsgQuestion = {42, 188, 248};  // OK left of Cancel
+inline constexpr int kMsgAttention = 1;
+inline constexpr int kMsgError = 0;
+
 class TMsg : public DesignedForm {
  public:
   TMsg(Form& mainWindow, MessageOwner& owner, Toolkit& toolkit);
@@ -35,6 +47,9 @@ class TMsg : public DesignedForm {
   // beeps) and sets the caption. `attention` exactly 1 means attention, anything else error.
   void PrepareMsg(int okLeft, int textWidth, int dialogWidth, const std::string& caption,
                   int attention);
+  void PrepareMsg(const MsgLayout& layout, const std::string& caption, int attention) {
+    PrepareMsg(layout.okLeft, layout.textWidth, layout.dialogWidth, caption, attention);
+  }
   void addLine(const std::string& line);
   void ShowModal();
 
