@@ -4,6 +4,7 @@
 #include "app/update_run.h"
 #include "catalog/product_catalog.h"
 #include "catalog/product_layout.h"
+#include "platform/utf8_path.h"
 
 namespace qu {
 
@@ -58,11 +59,11 @@ TFAM& TFMain::FAM() {
   return *fam_;
 }
 
-std::string TFMain::settingsPath() const {
-  return AppDir + "ss_storage.ini";
+std::filesystem::path TFMain::settingsPath() const {
+  return pathFromUtf8(AppDir + "ss_storage.ini");
 }
-std::string TFMain::languagePath() const {
-  return AppDir + "quintarisupdater.loc";
+std::filesystem::path TFMain::languagePath() const {
+  return pathFromUtf8(AppDir + "quintarisupdater.loc");
 }
 
 void TFMain::wireHandlers() {

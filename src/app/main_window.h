@@ -7,6 +7,7 @@
 // run.
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -169,8 +170,8 @@ class TFMain : public DesignedForm,
   Button& Btn_Close;
   Timer& CheckTimer;  // the control named "Timer"
 
-  std::string settingsPath() const;
-  std::string languagePath() const;
+  std::filesystem::path settingsPath() const;
+  std::filesystem::path languagePath() const;
 
  private:
   // MessageOwner

@@ -9,6 +9,7 @@
 #include "i18n/language_keys.h"
 #include "i18n/language_reader.h"
 #include "platform/atomic_file.h"
+#include "platform/utf8_path.h"
 #include "settings/text_encoding.h"
 
 namespace qu {
@@ -19,19 +20,19 @@ constexpr int kResultHeight = 17;
 
 std::uintmax_t fileSize(const std::string& path) {
   std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  const std::uintmax_t size = std::filesystem::file_size(pathFromUtf8(path), error);
   return error ? 0 : size;
 }
 
 RunLogEntry readRunLog(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(pathFromUtf8(path), std::ios::binary);
   const std::string raw{std::istreambuf_iterator<char>(in), {}};
   if (!in.is_open() || in.bad()) throw std::runtime_error("Unable to read " + path);
   return parseRunLog(decodeText(raw, detectEncoding(raw)));
 }
 
 void writeCanceledRecord(const std::string& path) {
-  if (replaceFile(path, canceledRecord())) {
+  if (replaceFile(pathFromUtf8(path), canceledRecord())) {
     throw std::runtime_error("Unable to write to " + path);
   }
 }

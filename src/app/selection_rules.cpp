@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "catalog/product_catalog.h"
 #include "i18n/language_reader.h"
+#include "platform/utf8_path.h"
 
 namespace qu {
 namespace {
@@ -115,7 +116,7 @@ void TFMain::RadioBtnsClick() {
 void TFMain::Info() {
   TMsg& msg = Msg();
   LangSection = CB_Lng.text();
-  const std::string languageFile = languagePath();
+  const std::filesystem::path languageFile = languagePath();
   msg.ST_Detail.setVisible(false);
   const bool settingsShowing = Settings().visible();
   const bool expertShowing = FAM().visible();
@@ -123,8 +124,8 @@ void TFMain::Info() {
   if (RB_UpdAll.checked() || settingsShowing) {
     if (RB_UpdAll.checked() && !settingsShowing && !expertShowing) {
       msg.PrepareMsg(kMsgNotice, MsgAttentionTitle, kMsgAttention);
-      msg.ST_Detail.setBounds(
-          detailsLinkPlace(msg.ST_Detail, CB_Lng.itemIndex(), system_.fileExists(languageFile)));
+      msg.ST_Detail.setBounds(detailsLinkPlace(msg.ST_Detail, CB_Lng.itemIndex(),
+                                               system_.fileExists(utf8FromPath(languageFile))));
       msg.ST_Detail.setVisible(true);
       msg.addLine(readLanguageText(languageFile, LangSection, kInfo7));
       msg.ShowModal();

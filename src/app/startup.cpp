@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/main_window.h"
+#include "platform/utf8_path.h"
 #include "settings/ini_file.h"
 
 namespace qu {
@@ -10,8 +11,9 @@ namespace {
 
 constexpr const char* kInstanceName = "MYPROGRAM_CHECKEXIST";
 
+// Ends with the platform's separator, as the folder names shown to the user do.
 std::string folderWithSeparator(const std::string& path) {
-  return std::filesystem::path(path).parent_path().string() + "/";
+  return utf8FromPath(pathFromUtf8(path).parent_path() / "");
 }
 
 }  // namespace
@@ -69,7 +71,7 @@ void TFMain::Verife() {
     return;
   }
   setCaption("Quintaris Updater v." + UpdaterVersion + " (front end " + OwnVersion + ")");
-  if (system_.fileExists(settingsPath())) return;
+  if (system_.fileExists(utf8FromPath(settingsPath()))) return;
 
   NoSettingsFile = true;
   CheckTimer.setEnabled(false);

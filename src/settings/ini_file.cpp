@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "platform/atomic_file.h"
+#include "platform/utf8_path.h"
 #include "settings/ini_document.h"
 #include "settings/integer_text.h"
 
@@ -16,7 +17,7 @@ namespace fs = std::filesystem;
 std::string fullPath(const fs::path& path) {
   std::error_code error;
   fs::path absolute = fs::absolute(path, error);
-  return (error ? path : absolute).string();
+  return utf8FromPath(error ? path : absolute);
 }
 
 enum class FileState { Missing, Unreadable, Read };

@@ -3,13 +3,15 @@
 #include <system_error>
 #include <thread>
 
+#include "platform/utf8_path.h"
+
 namespace qu::sim {
 namespace {
 
 namespace fs = std::filesystem;
 
 std::string failure(const fs::path& path, const std::error_code& error) {
-  return "Cannot write " + path.string() + ": " + error.message();
+  return "Cannot write " + utf8FromPath(path) + ": " + error.message();
 }
 
 // Moves within one file system; copies where a rename cannot reach.

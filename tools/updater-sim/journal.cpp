@@ -2,11 +2,13 @@
 
 #include <iostream>
 
+#include "platform/utf8_path.h"
+
 namespace qu::sim {
 
 Journal::Journal(const std::string& traceFile) {
   if (traceFile.empty()) return;
-  trace_.open(traceFile, std::ios::binary | std::ios::trunc);
+  trace_.open(pathFromUtf8(traceFile), std::ios::binary | std::ios::trunc);
   if (!trace_) say("Cannot create the trace file " + traceFile);
 }
 

@@ -13,6 +13,8 @@
 #include "journal.h"
 #include "knobs.h"
 #include "outputs.h"
+#include "platform/process_environment.h"
+#include "platform/utf8_path.h"
 #include "platform/version_stamp.h"
 #include "return_codes.h"
 #include "sim_settings.h"
@@ -27,10 +29,10 @@ using namespace qu::sim;
 
 // Where the settings and the run log live, whatever the current folder is.
 fs::path ownFolder(const std::string& argv0) {
+  const std::string self = qu::runningExecutablePath();
   std::error_code error;
-  fs::path self = fs::read_symlink("/proc/self/exe", error);
-  if (error) self = fs::absolute(argv0, error);
-  return self.parent_path();
+  return (self.empty() ? fs::absolute(qu::pathFromUtf8(argv0), error) : qu::pathFromUtf8(self))
+      .parent_path();
 }
 
 Outcome simulatedFailure(int code) {
@@ -46,7 +48,7 @@ Outcome simulatedFailure(int code) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> argvText(argv, argv + argc);
+  const std::vector<std::string> argvText = qu::programArguments(argc, argv);
   const Knobs knobs = readKnobs();
   if (!knobs.argvFile.empty()) recordArguments(knobs.argvFile, argvText);
 
@@ -64,10 +66,10 @@ int main(int argc, char** argv) {
   journal.say(outcome.detail);
   if (!line.reportFile.empty()) {
     writeReport(line.reportFile, line.appendReport,
-                resolveSource(settings.source, folder, knobs).string(), settings, outcome);
+                qu::utf8FromPath(resolveSource(settings.source, folder, knobs)), settings, outcome);
   }
   if (!writeRunLog(folder / kRunLogName, outcome)) {
-    journal.say("Cannot write the run log in " + folder.string());
+    journal.say("Cannot write the run log in " + qu::utf8FromPath(folder));
     return static_cast<int>(ReturnCode::WriteError);
   }
   journal.say("Return code " + std::to_string(outcome.code) + ": " + outcome.message);

@@ -5,6 +5,8 @@
 #include <iomanip>
 #include <sstream>
 
+#include "platform/utf8_path.h"
+
 namespace qu::sim {
 namespace {
 
@@ -33,7 +35,8 @@ bool writeRunLog(const std::filesystem::path& file, const Outcome& outcome) {
 
 void writeReport(const std::string& file, bool append, const std::string& source,
                  const SimSettings& settings, const Outcome& outcome) {
-  std::ofstream report(file, std::ios::binary | (append ? std::ios::app : std::ios::trunc));
+  std::ofstream report(pathFromUtf8(file),
+                       std::ios::binary | (append ? std::ios::app : std::ios::trunc));
   report << "Update report, " << localTimeNow() << '\n'
          << "Source: " << source << '\n'
          << "Components: " << listOrAll(settings.components) << '\n'
@@ -45,7 +48,7 @@ void writeReport(const std::string& file, bool append, const std::string& source
 }
 
 void recordArguments(const std::string& file, const std::vector<std::string>& argv) {
-  std::ofstream record(file, std::ios::binary | std::ios::trunc);
+  std::ofstream record(pathFromUtf8(file), std::ios::binary | std::ios::trunc);
   for (const std::string& argument : argv) record << argument << '\n';
 }
 

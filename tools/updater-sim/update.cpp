@@ -5,6 +5,7 @@
 
 #include "delivery.h"
 #include "delivery_plan.h"
+#include "platform/utf8_path.h"
 #include "return_codes.h"
 
 namespace qu::sim {
@@ -32,21 +33,21 @@ std::string joined(const std::vector<std::string>& items) {
 }  // namespace
 
 fs::path resolveSource(const std::string& source, const fs::path& ownFolder, const Knobs& knobs) {
-  if (source != kServersSource) return source;
-  return knobs.qlSource.empty() ? ownFolder / "sample-source" : fs::path(knobs.qlSource);
+  if (source != kServersSource) return pathFromUtf8(source);
+  return knobs.qlSource.empty() ? ownFolder / "sample-source" : pathFromUtf8(knobs.qlSource);
 }
 
 Outcome runUpdate(const SimSettings& settings, const fs::path& ownFolder, const Knobs& knobs,
                   Journal& journal) {
   const fs::path source = resolveSource(settings.source, ownFolder, knobs);
-  journal.say("Connecting to the update source " + source.string());
+  journal.say("Connecting to the update source " + utf8FromPath(source));
   if (knobs.hang) {
     hangUntilTerminated(journal);
     return outcome(ReturnCode::SourceMissing, "The update source did not answer");
   }
   std::error_code error;
   if (!fs::is_directory(source, error)) {
-    return outcome(ReturnCode::SourceMissing, "Source: " + source.string());
+    return outcome(ReturnCode::SourceMissing, "Source: " + utf8FromPath(source));
   }
   journal.detail("Components: " + joined(settings.components));
   journal.detail("Builds: " + joined(settings.builds));
@@ -64,7 +65,8 @@ Outcome runUpdate(const SimSettings& settings, const fs::path& ownFolder, const 
     return outcome(ReturnCode::NothingSelected, "Nothing on the source matches the selection");
   }
   const DeliveryResult result =
-      deliver(plan, {source, settings.tempDir, settings.updatesDir}, knobs.fileDelay, journal);
+      deliver(plan, {source, pathFromUtf8(settings.tempDir), pathFromUtf8(settings.updatesDir)},
+              knobs.fileDelay, journal);
   if (!result.failure.empty()) return outcome(ReturnCode::WriteError, result.failure);
   return outcome(ReturnCode::Success,
                  std::to_string(result.delivered) + " files delivered to " + settings.updatesDir);

@@ -3,12 +3,11 @@
 #include <sys/stat.h>
 
 #include <ctime>
-#include <string_view>
-#include <system_error>
 
 #include "platform/file_version.h"
 #include "platform/posix/process_launch.h"
 #include "platform/posix/process_list.h"
+#include "platform/process_environment.h"
 
 namespace qu {
 namespace {
@@ -28,12 +27,7 @@ bool PosixSystem::acquireInstance(const std::string& name) {
 }
 
 std::string PosixSystem::ownExecutablePath() {
-  constexpr std::string_view kDeleted = " (deleted)";
-  std::error_code error;
-  std::string path = std::filesystem::read_symlink("/proc/self/exe", error).string();
-  // Still our folder after the file was replaced on disk.
-  if (path.ends_with(kDeleted)) path.resize(path.size() - kDeleted.size());
-  return path;
+  return runningExecutablePath();
 }
 
 std::string PosixSystem::FileVersionText(const std::string& path) {

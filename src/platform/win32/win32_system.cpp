@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/process_environment.h"
 #include "platform/win32/process_launch.h"
 #include "platform/win32/process_list.h"
 #include "platform/win32/version_resource.h"
@@ -35,16 +36,7 @@ bool Win32System::acquireInstance(const std::string& name) {
 }
 
 std::string Win32System::ownExecutablePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return "";
-    if (length < path.size()) {
-      path.resize(length);
-      return narrow(path);
-    }
-    path.resize(path.size() * 2);
-  }
+  return runningExecutablePath();
 }
 
 std::string Win32System::FileVersionText(const std::string& path) {
