@@ -4,6 +4,7 @@
 // After windows.h, which it needs.
 #include <sddl.h>
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,10 @@ class Handle {
   ~Handle() { close(); }
   bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
   HANDLE get() const { return handle_; }
+  void reset(HANDLE handle) {
+    close();
+    handle_ = handle;
+  }
   bool close() {
     if (!valid()) return true;
     const bool closed = CloseHandle(handle_);
@@ -38,6 +43,11 @@ class Handle {
  private:
   HANDLE handle_;
 };
+
+bool isLink(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
 
 // The file a chain of symbolic links ends at; replacing it there keeps every link working.
 std::error_code finalPath(std::wstring& target) {
@@ -51,6 +61,8 @@ std::error_code finalPath(std::wstring& target) {
   for (;;) {
     const DWORD length = GetFinalPathNameByHandleW(
         file.get(), resolved.data(), static_cast<DWORD>(resolved.size()), FILE_NAME_NORMALIZED);
+    // Wine names no path longer than MAX_PATH; a file that is no link is its own end anyway.
+    if (length == 0 && !isLink(target)) return {};
     if (length == 0) return lastError();
     if (length < resolved.size()) {
       resolved.resize(length);
@@ -139,18 +151,30 @@ std::error_code writeAll(HANDLE file, std::string_view content) {
   return {};
 }
 
-// A new file beside the target, closed once its content is on disk.
+// A name for a temporary file that no other writer picks. GetTempFileName would do, but it
+// refuses folders whose path is longer than MAX_PATH.
+std::wstring temporaryName(const std::wstring& folder, unsigned attempt) {
+  static std::atomic<unsigned> counter{0};
+  const std::wstring name = L"qu" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                            std::to_wstring(counter++) + L"-" + std::to_wstring(attempt) + L".tmp";
+  return (fs::path(folder) / name).wstring();
+}
+
+// A new file beside the target, created with our rights and closed once its content is on disk.
 std::error_code writeTemporary(const std::wstring& folder, std::wstring& name,
                                std::string_view content) {
-  wchar_t buffer[MAX_PATH + 1] = {};
-  if (!GetTempFileNameW(folder.c_str(), L"qu", 0, buffer)) return lastError();
-  name = buffer;
-  // GetTempFileName created it with the folder's inherited rights; ours replace them.
-  DeleteFileW(name.c_str());
   OwnerOnlySecurity security;
-  Handle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, security.get(), CREATE_NEW,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return lastError();
+  Handle file(INVALID_HANDLE_VALUE);
+  for (unsigned attempt = 0; !file.valid(); ++attempt) {
+    name = temporaryName(folder, attempt);
+    file.reset(CreateFileW(name.c_str(), GENERIC_WRITE, 0, security.get(), CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid() && (GetLastError() != ERROR_FILE_EXISTS || attempt == 100)) {
+      const std::error_code error = lastError();
+      name.clear();
+      return error;
+    }
+  }
   if (auto error = writeAll(file.get(), content)) return error;
   if (!FlushFileBuffers(file.get())) return lastError();
   if (!file.close()) return lastError();

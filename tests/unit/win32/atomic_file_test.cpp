@@ -47,6 +47,24 @@ TEST(AtomicReplace, RefusesWhatTheSystemRefuses) {
   EXPECT_EQ(entriesIn(folder.path()), 2u);
 }
 
+// A settings file that is a symbolic link keeps being one; the content lands in the file it
+// names.
+TEST(AtomicReplace, ALinkIsFollowedToTheFileItNames) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder.file("real"));
+  folder.write("real/settings.ini", "[S]\r\nk=1\r\n");
+  // Wine reports success but makes no link.
+  if (!CreateSymbolicLinkW(folder.file("ss_storage.ini").c_str(), L"real\\settings.ini", 0) ||
+      GetFileAttributesW(folder.file("ss_storage.ini").c_str()) == INVALID_FILE_ATTRIBUTES) {
+    GTEST_SKIP() << "this system makes no symbolic links here";
+  }
+  ASSERT_FALSE(replaceFile(folder.file("ss_storage.ini"), "[S]\r\nk=2\r\n"));
+  EXPECT_EQ(folder.read("real/settings.ini"), "[S]\r\nk=2\r\n");
+  EXPECT_TRUE(GetFileAttributesW(folder.file("ss_storage.ini").c_str()) &
+              FILE_ATTRIBUTE_REPARSE_POINT);
+  EXPECT_EQ(entriesIn(folder.file("real")), 1u);
+}
+
 // The settings file holds the proxy password: a file we create grants access to us alone (and to
 // the system itself, which Wine always lists).
 TEST(AtomicReplace, ANewFileIsOpenToItsUserOnly) {
