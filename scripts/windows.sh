@@ -57,28 +57,5 @@ wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
 cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 
-# --- Tests that assert what only Linux does; the Windows behaviour is the designed one (named
-# in each comment) or, where marked, a fault of the portable code that is still open.
-linux_only=(
-  # POSIX permission bits and symbolic links; Windows keeps access rights in the file's ACL.
-  'IniStorage\.(NewFileIsOwnerOnly|ExistingFileKeepsPermissionsAndLeavesNoTemporaryFile)'
-  'IniStorage\.SymbolicLinkIsFollowed' 'DefaultSettings\.'
-  'Startup\.ReplacingTheUtilityChangesTheCaptionOnTheNextTick'
-  'RunScenario\.AUtilityThatCannotStartIsReportedAndTheLogStaysAsItWas'
-  # New files end their lines with CR LF on Windows.
-  'WindowOptions\.WritesEveryKeyInOrder' 'IniWriteTest\.ChangesOnlyWhatIsWritten/MissingFileCreated'
-  'Applying\.WritesKeyByKeyInTheUtilitysOrder' 'Startup\.AcceptingTheOfferCreatesTheDefaultFileAndLoadsIt'
-  # A file without a byte-order mark is in the ANSI code page on Windows, not UTF-8.
-  'IniWriteTest\.ChangesOnlyWhatIsWritten/Windows1252BytesKept'
-  'IniReadTest\.ReadsValue/NonAsciiNamesIgnoreCase'
-  'LanguageReaderTest\.(NamesMatchRegardlessOfCaseAndBlanks|SingleKeysAreReadFromTheirSection)'
-  # The utility writes into a console window of its own on Windows; the program never reads it.
-  'RunScenario\.ShownOutputGoesLiveToAConsoleTitledWithTheUtilitysPath'
-  # /bin/sleep as a second Updater.exe, and file names that differ only in letter case.
-  'RunScenario\.(AnotherUpdaterExeBlocksTheStartButAnUpdaterInOtherCaseDoesNot|ExpertUpdateRefusedByAnotherUpdaterLeavesTheWindowIdle)'
-  # Open fault: paths with letters beyond ASCII pass through std::string without UTF-8 conversion.
-  'LongFolderRun\.'
-)
-exclude=$(IFS='|'; echo "${linux_only[*]}")
-(cd build-win && ctest -j2 --output-on-failure -E "$exclude")
+(cd build-win && ctest -j2 --output-on-failure)
 echo "Windows build and tests passed in $((SECONDS - start)) s."

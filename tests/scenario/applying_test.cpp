@@ -13,6 +13,7 @@ std::vector<std::string> layoutOf(const std::string& text) {
   std::vector<std::string> names;
   std::istringstream lines(text);
   for (std::string line; std::getline(lines, line);) {
+    if (line.ends_with('\r')) line.pop_back();
     names.push_back(line.starts_with('[') ? line : line.substr(0, line.find('=')));
   }
   return names;

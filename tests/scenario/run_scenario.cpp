@@ -1,30 +1,22 @@
 #include "scenario/run_scenario.h"
 
-#include <cstdlib>
 #include <thread>
 
+#include "platform/process_environment.h"
+#include "platform/utf8_path.h"
 #include "support/native_system.h"
 
 namespace qu::testing {
 
 namespace fs = std::filesystem;
 
-// Windows has no setenv; there an empty value removes the variable.
 ScopedVariable::ScopedVariable(std::string name, const std::string& value)
     : name_(std::move(name)) {
-#ifdef _WIN32
-  ::_putenv_s(name_.c_str(), value.c_str());
-#else
-  ::setenv(name_.c_str(), value.c_str(), 1);
-#endif
+  setEnvironmentVariable(name_, value);
 }
 
 ScopedVariable::~ScopedVariable() {
-#ifdef _WIN32
-  ::_putenv_s(name_.c_str(), "");
-#else
-  ::unsetenv(name_.c_str());
-#endif
+  setEnvironmentVariable(name_, "");
 }
 
 bool eventually(const std::function<bool()>& condition) {
@@ -39,7 +31,7 @@ bool eventually(const std::function<bool()>& condition) {
 bool processRunsFrom(const fs::path& path) {
 #ifdef _WIN32
   // The process list has names only; the tests that start the utility take turns.
-  return NativeSystem().IsProcessRunning(path.filename().string());
+  return NativeSystem().IsProcessRunning(utf8FromPath(path.filename()));
 #else
   std::error_code error;
   for (const auto& entry : fs::directory_iterator("/proc", error)) {

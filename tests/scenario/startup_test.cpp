@@ -1,6 +1,7 @@
 // Start-up, the single instance and the environment check that watches for the utility and its
 // settings file.
 
+#include "platform/utf8_path.h"
 #include "scenario/main_window_fixture.h"
 #include "settings/ini_file.h"
 
@@ -31,7 +32,7 @@ TEST_F(Startup, FirstTickShowsTheUtilityVersionAndTheOwnVersionInTheCaption) {
   TFMain& w = open();
   EXPECT_EQ(w.caption(), "Quintaris Updater");
   firstTick();
-  const std::string version = system.FileVersionText(folder.file("Updater.exe").string());
+  const std::string version = system.FileVersionText(utf8FromPath(folder.file("Updater.exe")));
   ASSERT_FALSE(version.empty());
   EXPECT_EQ(w.caption().rfind("Quintaris Updater v." + version + " (", 0), 0u) << w.caption();
   EXPECT_NE(w.caption().find("1.0.3.27"), std::string::npos);
@@ -156,7 +157,7 @@ TEST_F(Startup, ReplacingTheUtilityChangesTheCaptionOnTheNextTick) {
   firstTick();
   const std::string before = w.caption();
   folder.remove("Updater.exe");
-  std::filesystem::create_symlink(folder.programPath(), folder.file("Updater.exe"));
+  std::filesystem::copy_file(folder.file(kProgramFileName), folder.file("Updater.exe"));
   toolkit.advance(500);
   EXPECT_NE(w.caption(), before);
   EXPECT_EQ(w.caption().rfind("Quintaris Updater v.1.0.3.27 (", 0), 0u) << w.caption();
@@ -191,7 +192,7 @@ TEST_F(Startup, ARecreatedSettingsFileCarriesTheWindowsCurrentChoices) {
   answerMessage("Btn_OK");
   toolkit.advance(500);
 
-  IniFile file(folder.file("ss_storage.ini").string());
+  IniFile file(folder.file("ss_storage.ini"));
   EXPECT_EQ(file.ReadString("GUI", "lng", ""), "1");
   EXPECT_EQ(file.ReadString("GUI", "s0", ""), "1");
   EXPECT_EQ(file.ReadString("GUI", "s2", ""), "3;");

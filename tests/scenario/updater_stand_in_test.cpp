@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/run_log.h"
+#include "platform/utf8_path.h"
 #include "support/native_system.h"
 #include "support/program_folder.h"
 
@@ -33,7 +34,7 @@ class StandIn : public ::testing::Test {
               const std::string& updater = "update_srv_url0=source\n") {
     folder.write("ss_storage.ini", "[Updater]\n" + updater + "[Retranslation]\n" + retranslation);
     auto started = system.startProcess(
-        {folder.file("Updater.exe").string(), {"-c", "-u"}, folder.path().string(), {}});
+        {utf8FromPath(folder.file("Updater.exe")), {"-c", "-u"}, utf8FromPath(folder.path()), {}});
     return started.process ? started.process->wait() : -1;
   }
   std::vector<std::string> delivered() const {

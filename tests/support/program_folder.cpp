@@ -5,6 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/utf8_path.h"
+#include "support/line_ends.h"
 #include "support/native_system.h"
 
 namespace qu::testing {
@@ -12,10 +14,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Always the same length, so that tests can size a folder's path exactly.
+fs::path rootName(unsigned number) {
+  std::string digits = std::to_string(number);
+  return "qu-test-" + std::string(10 - digits.size(), '0') + digits;
+}
+
 fs::path uniqueRoot() {
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    fs::path candidate = fs::temp_directory_path() / ("qu-test-" + std::to_string(random()));
+    fs::path candidate = fs::temp_directory_path() / rootName(random());
     if (fs::create_directory(candidate)) return candidate;
   }
   throw std::runtime_error("cannot create a temporary folder");
@@ -25,8 +33,7 @@ fs::path uniqueRoot() {
 // users only, so there it is a hard link, or else a copy.
 void placeThisProgram(const fs::path& target) {
 #ifdef _WIN32
-  const std::string self = NativeSystem().ownExecutablePath();
-  const fs::path source(std::u8string(self.begin(), self.end()));
+  const fs::path source = pathFromUtf8(NativeSystem().ownExecutablePath());
   std::error_code linked;
   fs::create_hard_link(source, target, linked);
   if (linked) fs::copy_file(source, target);
@@ -38,7 +45,7 @@ void placeThisProgram(const fs::path& target) {
 }  // namespace
 
 TemporaryProgramFolder::TemporaryProgramFolder(std::string_view name)
-    : root_(uniqueRoot()), path_(root_ / fs::path(std::u8string(name.begin(), name.end()))) {
+    : root_(uniqueRoot()), path_((root_ / pathFromUtf8(name)).make_preferred()) {
   fs::create_directories(path_);
   fs::copy_file(updaterStandIn(), file("Updater.exe"));
   placeThisProgram(file(kProgramFileName));
@@ -50,8 +57,22 @@ TemporaryProgramFolder::~TemporaryProgramFolder() {
   fs::remove_all(root_, ignored);
 }
 
+std::size_t TemporaryProgramFolder::prefixLength() {
+  return (fs::temp_directory_path() / rootName(0) / "").native().size();
+}
+
 std::string TemporaryProgramFolder::appDir() const {
-  return path_.string() + "/";
+  return utf8FromPath(path_ / "");
+}
+
+std::string TemporaryProgramFolder::programPath() const {
+  return utf8FromPath(file(kProgramFileName));
+}
+
+fs::path TemporaryProgramFolder::folderBeside(std::string_view name) const {
+  const fs::path folder = root_ / pathFromUtf8(name);
+  fs::create_directories(folder);
+  return folder;
 }
 
 bool TemporaryProgramFolder::exists(std::string_view name) const {
@@ -60,7 +81,7 @@ bool TemporaryProgramFolder::exists(std::string_view name) const {
 
 std::string TemporaryProgramFolder::read(std::string_view name) const {
   std::ifstream in(file(name), std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + file(name).string());
+  if (!in) throw std::runtime_error("cannot read " + utf8FromPath(file(name)));
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
@@ -69,7 +90,7 @@ std::string TemporaryProgramFolder::read(std::string_view name) const {
 void TemporaryProgramFolder::write(std::string_view name, std::string_view content) const {
   std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
   out << content;
-  if (!out) throw std::runtime_error("cannot write " + file(name).string());
+  if (!out) throw std::runtime_error("cannot write " + utf8FromPath(file(name)));
 }
 
 void TemporaryProgramFolder::remove(std::string_view name) const {
@@ -82,8 +103,11 @@ void TemporaryProgramFolder::installLanguageFile() const {
 }
 
 void TemporaryProgramFolder::installDefaultSettings() const {
-  fs::copy_file(fs::path(QU_TESTS_DIR) / "unit/settings/data/default_ss_storage.ini",
-                file("ss_storage.ini"), fs::copy_options::overwrite_existing);
+  std::ifstream in(fs::path(QU_TESTS_DIR) / "unit/settings/data/default_ss_storage.ini",
+                   std::ios::binary);
+  std::ostringstream stored;
+  stored << in.rdbuf();
+  write("ss_storage.ini", test::withPlatformLineEnds(stored.str()));
 }
 
 fs::path TemporaryProgramFolder::updaterStandIn() {

@@ -24,11 +24,18 @@ class TemporaryProgramFolder {
   TemporaryProgramFolder(const TemporaryProgramFolder&) = delete;
   TemporaryProgramFolder& operator=(const TemporaryProgramFolder&) = delete;
 
+  // The length of every folder's path before its `name`, in the system's path units (UTF-16 on
+  // Windows).
+  static std::size_t prefixLength();
+
   const std::filesystem::path& path() const { return path_; }
   // The folder with its trailing separator, as the program's AppDir.
   std::string appDir() const;
   std::filesystem::path file(std::string_view name) const { return path_ / name; }
-  std::string programPath() const { return file(kProgramFileName).string(); }
+  std::string programPath() const;
+
+  // A new folder beside the program folder, removed with it.
+  std::filesystem::path folderBeside(std::string_view name) const;
 
   bool exists(std::string_view name) const;
   std::string read(std::string_view name) const;

@@ -23,7 +23,11 @@ class LanguageReaderTest : public testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  void write(const std::string& content) { std::ofstream(file_, std::ios::binary) << content; }
+  // UTF-8 with a byte-order mark, as delivered: without the mark Windows reads the file in its
+  // ANSI code page.
+  void write(const std::string& content) {
+    std::ofstream(file_, std::ios::binary) << "\xEF\xBB\xBF" << content;
+  }
   std::string shown(std::string_view section, LocForm form, std::string_view control) {
     const LocTexts texts = readLocTexts(file_, section);
     const std::string* text = texts.controlText(form, control);

@@ -17,17 +17,26 @@ using test::OptionForms;
 using test::permissionsOf;
 using test::readBytes;
 using test::TempFolder;
+using test::withPlatformLineEnds;
 using test::writeBytes;
 
-constexpr fs::perms kOwnerOnly = fs::perms::owner_read | fs::perms::owner_write;
+// The file holds the proxy password. Windows keeps access rights in an ACL, which the Win32
+// tests check; its permission bits only tell that the file stays writable for the next Apply.
+void expectOwnerOnly(const fs::path& file) {
+#ifdef _WIN32
+  EXPECT_EQ(permissionsOf(file) & fs::perms::owner_write, fs::perms::owner_write);
+#else
+  EXPECT_EQ(permissionsOf(file), fs::perms::owner_read | fs::perms::owner_write);
+#endif
+}
 
 TEST(DefaultSettings, FreshStartGivesTheDefaultFile) {
   OptionForms forms;
   TempFolder folder;
   auto file = folder / "ss_storage.ini";
   WriteDefaultSettings(file, forms.options());
-  EXPECT_EQ(readBytes(file), readBytes(dataFile("default_ss_storage.ini")));
-  EXPECT_EQ(permissionsOf(file), kOwnerOnly);
+  EXPECT_EQ(readBytes(file), withPlatformLineEnds(readBytes(dataFile("default_ss_storage.ini"))));
+  expectOwnerOnly(file);
   EXPECT_EQ(forms.fields[0], "2;");
   EXPECT_EQ(forms.fields[5], "1;");
 }
@@ -39,8 +48,8 @@ TEST(DefaultSettings, ReplacesAnyFileOfThatName) {
   writeBytes(file, "[Updater]\nproxy_pwd=old\n");
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
   WriteDefaultSettings(file, forms.options());
-  EXPECT_EQ(readBytes(file), readBytes(dataFile("default_ss_storage.ini")));
-  EXPECT_EQ(permissionsOf(file), kOwnerOnly);
+  EXPECT_EQ(readBytes(file), withPlatformLineEnds(readBytes(dataFile("default_ss_storage.ini"))));
+  expectOwnerOnly(file);
 }
 
 TEST(DefaultSettings, ReadOnlyFileIsRefusedAndKept) {

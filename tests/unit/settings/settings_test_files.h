@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "settings/ini_file.h"
+#include "support/line_ends.h"
 
 namespace qu::test {
 

@@ -37,8 +37,9 @@ TEST(WindowOptions, WritesEveryKeyInOrder) {
   IniFile ini(folder / "ss_storage.ini");
   settings(ini, forms.options(2, 0));
   EXPECT_EQ(readBytes(folder / "ss_storage.ini"),
-            "[GUI]\nlng=2\ns0=0\ns2=3;\ns3=2;4;\ns4=0;\ns5=2;\ns6=6;\ns8=0;\ns12=3;\ns13=3;\n"
-            "s14=1;\ns15=0;2;\n");
+            test::withPlatformLineEnds(
+                "[GUI]\nlng=2\ns0=0\ns2=3;\ns3=2;4;\ns4=0;\ns5=2;\ns6=6;\ns8=0;\ns12=3;\ns13=3;\n"
+                "s14=1;\ns15=0;2;\n"));
   EXPECT_EQ(forms.fields[1], "2;4;");
   EXPECT_EQ(forms.fields[9], "0;2;");
 }
