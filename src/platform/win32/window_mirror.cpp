@@ -322,7 +322,9 @@ void WindowMirror::fitLabel(Control& control, HWND window) {
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
   SelectObject(dc, old);
   ReleaseDC(window, dc);
-  const int width = extent.cx + 1;
+  // Wine draws some texts a pixel or two wider than it measures them.
+  constexpr int kSlack = 3;
+  const int width = extent.cx + kSlack;
   const int left = label.alignment() == Alignment::Right ? b.left + b.width - width : b.left;
   MoveWindow(window, left, b.top, width, b.height, TRUE);
 }

@@ -110,6 +110,37 @@ TEST_F(ToolkitTest, DrawsEachControlWithTheModelsPlaceAndLook) {
   EXPECT_LT(placeOf(window(bold)).width, 100);
 }
 
+// The width a window's text takes in the window's own font.
+int textWidth(HWND window) {
+  const std::wstring text = widen(textOf(window));
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return extent.cx;
+}
+
+// A translation longer than the designed width is shown whole; "Language:" stays against the box
+// on its right.
+TEST_F(ToolkitTest, LabelsGrowToTheirTextAndRightAlignedOnesKeepTheirRightEdge) {
+  auto& product = add<Label>("L", nullptr, {8, 8, 40, 13}, "Anti-Virus for Windows Servers");
+  auto& language = add<Label>("R", nullptr, {100, 40, 45, 13}, "Language:");
+  language.setAlignment(Alignment::Right);
+  toolkit.realize(*form);
+  language.setCaption(
+      "Sprache der Oberfl\xC3\xA4"
+      "che:");
+
+  const Bounds left = placeOf(window(product));
+  EXPECT_EQ(left.left, 8);
+  EXPECT_GT(left.width, textWidth(window(product)));
+  const Bounds right = placeOf(window(language));
+  EXPECT_EQ(right.left + right.width, 145);
+  EXPECT_GT(right.width, textWidth(window(language)));
+}
+
 TEST_F(ToolkitTest, FollowsEveryModelChange) {
   auto& button = add<Button>("B", nullptr, {10, 10, 75, 25}, "Start");
   auto& check = add<CheckBox>("CB", nullptr, {10, 40, 100, 17}, "Trace");
