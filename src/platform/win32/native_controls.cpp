@@ -133,6 +133,17 @@ std::wstring windowText(HWND window) {
   return text;
 }
 
+int textWidth(HWND window) {
+  const std::wstring text = windowText(window);
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return extent.cx;
+}
+
 bool looksLikeLink(const Control& control) {
   if (control.kind() == ControlKind::LinkLabel) return true;
   const auto* text = dynamic_cast<const StaticText*>(&control);

@@ -39,6 +39,8 @@ SIZE formWindowSize(const Form& form, HWND window);
 
 // A window's text as it holds it.
 std::wstring windowText(HWND window);
+// The width of a window's text in the window's own font.
+int textWidth(HWND window);
 
 // Link look: blue, underlined, hand cursor.
 bool looksLikeLink(const Control& control);

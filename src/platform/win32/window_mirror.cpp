@@ -315,16 +315,9 @@ void WindowMirror::mirrorCaption(Control& control, const NativeWindows& native) 
 void WindowMirror::fitLabel(Control& control, HWND window) {
   const auto& label = static_cast<const Label&>(control);
   const Bounds& b = label.bounds();
-  const std::wstring text = windowText(window);
-  HDC dc = GetDC(window);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
-  SIZE extent{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
   // Wine draws some texts a pixel or two wider than it measures them.
   constexpr int kSlack = 3;
-  const int width = extent.cx + kSlack;
+  const int width = textWidth(window) + kSlack;
   const int left = label.alignment() == Alignment::Right ? b.left + b.width - width : b.left;
   MoveWindow(window, left, b.top, width, b.height, TRUE);
 }

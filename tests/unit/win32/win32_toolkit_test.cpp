@@ -11,6 +11,7 @@
 #include <memory>
 #include <thread>
 
+#include "platform/win32/native_controls.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_mirror.h"
 
@@ -108,18 +109,6 @@ TEST_F(ToolkitTest, DrawsEachControlWithTheModelsPlaceAndLook) {
   EXPECT_GE(fontOf(window(bold)).lfWeight, FW_BOLD);
   // A label is as wide as its text.
   EXPECT_LT(placeOf(window(bold)).width, 100);
-}
-
-// The width a window's text takes in the window's own font.
-int textWidth(HWND window) {
-  const std::wstring text = widen(textOf(window));
-  HDC dc = GetDC(window);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
-  SIZE extent{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
-  return extent.cx;
 }
 
 // A translation longer than the designed width is shown whole; "Language:" stays against the box
