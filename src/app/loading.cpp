@@ -14,11 +14,11 @@ namespace qu {
 namespace {
 
 // Flags of the utility count as on only when they are exactly 1.
-bool isOn(const IniFile& file, const std::string& section, const char* key, int defaultValue) {
+bool isOn(const IniSnapshot& file, const std::string& section, const char* key, int defaultValue) {
   return file.ReadInteger(section, key, defaultValue) == 1;
 }
 
-std::string readText(const IniFile& file, const std::string& section, const char* key) {
+std::string readText(const IniSnapshot& file, const std::string& section, const char* key) {
   return file.ReadString(section, key, "");
 }
 
@@ -29,7 +29,7 @@ void decodeChecks(const std::string& list, Control& group) {
 }  // namespace
 
 void TFMain::readset() {
-  const IniFile file(settingsPath());
+  const IniSnapshot file(settingsPath());
   const int language = file.ReadInteger(kGuiSectionName, "lng", 0);
   const int languages = static_cast<int>(CB_Lng.items().size());
   CB_Lng.setItemIndex(language >= 0 && language < languages ? language : 0);
@@ -65,7 +65,7 @@ void TFMain::readset() {
 }
 
 void TFMain::f2set() {
-  const IniFile file(settingsPath());
+  const IniSnapshot file(settingsPath());
   TSettings& dialog = Settings();
   dialog.SE_TimeOut.setValue(file.ReadInteger(kUpdaterSection, "connect_tmo", 60));
   if (file.ReadInteger(kRetranslationSection, "download_patches", 1) != 0) {
@@ -102,7 +102,7 @@ void TFMain::f2set() {
 }
 
 void TFMain::ExpertCmp() {
-  const IniFile file(settingsPath());
+  const IniSnapshot file(settingsPath());
   TFAM& dialog = FAM();
   dialog.LE_IndexFN.setText(
       file.ReadString(kUpdaterSection, "primaryIndexFileName", std::string(kDefaultIndexFileName)));

@@ -5,7 +5,7 @@
 namespace qu {
 
 LocTexts readLocTexts(const std::filesystem::path& languageFile, std::string_view section) {
-  const IniFile file(languageFile);
+  const IniSnapshot file(languageFile);
   const std::string sectionName(section);
   return resolveLocTexts([&](std::string_view key, std::string_view defaultText) {
     return file.ReadString(sectionName, std::string(key), std::string(defaultText));

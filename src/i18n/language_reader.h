@@ -1,7 +1,7 @@
 #pragma once
 
-// Reading the language file. Every call opens the file, reads and lets it go again, so an edited
-// file counts from the next read on. A missing file, section or key gives the default; a key
+// Reading the language file. Every call reads the file once and lets it go again, so an edited
+// file counts from the next call on. A missing file, section or key gives the default; a key
 // present with an empty value gives "".
 
 #include <filesystem>

@@ -65,14 +65,12 @@ IniFile::IniFile(fs::path path) : path_(std::move(path)) {}
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
                                 const std::string& defaultValue) const {
-  auto document = loadDocument(path_);
-  if (!document) return defaultValue;
-  return document->find(section, key).value_or(defaultValue);
+  return IniSnapshot(path_).ReadString(section, key, defaultValue);
 }
 
 int IniFile::ReadInteger(const std::string& section, const std::string& key,
                          int defaultValue) const {
-  return parseProfileInteger(ReadString(section, key, "")).value_or(defaultValue);
+  return IniSnapshot(path_).ReadInteger(section, key, defaultValue);
 }
 
 void IniFile::WriteString(const std::string& section, const std::string& key,
@@ -89,6 +87,19 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
 
 void IniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
   WriteString(section, key, std::to_string(value));
+}
+
+IniSnapshot::IniSnapshot(const fs::path& path) : document_(loadDocument(path)) {}
+
+std::string IniSnapshot::ReadString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue) const {
+  if (!document_) return defaultValue;
+  return document_->find(section, key).value_or(defaultValue);
+}
+
+int IniSnapshot::ReadInteger(const std::string& section, const std::string& key,
+                             int defaultValue) const {
+  return parseProfileInteger(ReadString(section, key, "")).value_or(defaultValue);
 }
 
 void IniFile::DeleteKey(const std::string& section, const std::string& key) {

@@ -50,8 +50,11 @@
 //   read, which would otherwise be lost) throws IniWriteError and leaves the file as it was.
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
+
+#include "settings/ini_document.h"
 
 namespace qu {
 
@@ -77,6 +80,20 @@ class IniFile {
 
  private:
   std::filesystem::path path_;
+};
+
+// The file as one read found it, for callers that read many keys together: each read gives what
+// IniFile's read would have given at that moment, without opening the file again.
+class IniSnapshot {
+ public:
+  explicit IniSnapshot(const std::filesystem::path& path);
+
+  std::string ReadString(const std::string& section, const std::string& key,
+                         const std::string& defaultValue) const;
+  int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
+
+ private:
+  std::optional<IniDocument> document_;  // none: the file is missing or unreadable
 };
 
 }  // namespace qu

@@ -86,6 +86,21 @@ TEST(IniRead, IntegerValuesAreReadAsText) {
   EXPECT_EQ(ini.ReadInteger("S", "word", 5), 5);
 }
 
+// One read for many keys: later changes to the file reach the next snapshot, not this one.
+TEST(IniSnapshot, AnswersFromTheReadItWasTakenWith) {
+  TempFolder folder;
+  const auto file = folder / "settings.ini";
+  writeBytes(file, "[S]\nk=\"old\"\nn=$10\n");
+  const IniSnapshot before(file);
+  writeBytes(file, "[S]\nk=new\n");
+  EXPECT_EQ(before.ReadString("s", "K", "d"), "old");
+  EXPECT_EQ(before.ReadInteger("S", "n", 0), 16);
+  EXPECT_EQ(IniSnapshot(file).ReadString("S", "k", "d"), "new");
+  std::filesystem::remove(file);
+  EXPECT_EQ(IniSnapshot(file).ReadString("S", "k", "d"), "d");
+  EXPECT_EQ(before.ReadString("S", "k", "d"), "old");
+}
+
 struct IntegerCase {
   const char* text;
   std::optional<int> expected;
