@@ -153,10 +153,10 @@ std::error_code writeAll(HANDLE file, std::string_view content) {
 
 // A name for a temporary file that no other writer picks. GetTempFileName would do, but it
 // refuses folders whose path is longer than MAX_PATH.
-std::wstring temporaryName(const std::wstring& folder, unsigned attempt) {
+std::wstring temporaryName(const std::wstring& folder) {
   static std::atomic<unsigned> counter{0};
-  const std::wstring name = L"qu" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                            std::to_wstring(counter++) + L"-" + std::to_wstring(attempt) + L".tmp";
+  const std::wstring name =
+      L"qu" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter++) + L".tmp";
   return (fs::path(folder) / name).wstring();
 }
 
@@ -166,7 +166,7 @@ std::error_code writeTemporary(const std::wstring& folder, std::wstring& name,
   OwnerOnlySecurity security;
   Handle file(INVALID_HANDLE_VALUE);
   for (unsigned attempt = 0; !file.valid(); ++attempt) {
-    name = temporaryName(folder, attempt);
+    name = temporaryName(folder);
     file.reset(CreateFileW(name.c_str(), GENERIC_WRITE, 0, security.get(), CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid() && (GetLastError() != ERROR_FILE_EXISTS || attempt == 100)) {
