@@ -57,19 +57,33 @@ std::vector<std::string> numbered(const char* prefix, int count) {
   return names;
 }
 
-// An Apply: the connection settings, the window options and the lists, 50 writes and deletes.
-void BM_ApplyBatch(benchmark::State& state) {
+// An Apply's changes: the connection settings, the window options and the lists, 50 writes and
+// deletes.
+template <typename Writer>
+void applyChanges(Writer& writer) {
+  static const auto settings = numbered("setting", 40);
+  static const auto lists = numbered("s", 5);
+  for (const auto& key : settings) writer.WriteString("Updater", key, "1");
+  for (const auto& key : lists) writer.WriteString("GUI", key, "2;3;");
+  for (const auto& key : lists) writer.DeleteKey("GUI", key);
+}
+
+void BM_ApplyKeyByKey(benchmark::State& state) {
   SettingsFile file(200);
   qu::IniFile ini(file.path());
-  const auto settings = numbered("setting", 40);
-  const auto lists = numbered("s", 5);
+  for (auto _ : state) applyChanges(ini);
+}
+BENCHMARK(BM_ApplyKeyByKey)->Unit(benchmark::kMillisecond);
+
+void BM_ApplyInOneBatch(benchmark::State& state) {
+  SettingsFile file(200);
   for (auto _ : state) {
-    for (const auto& key : settings) ini.WriteString("Updater", key, "1");
-    for (const auto& key : lists) ini.WriteString("GUI", key, "2;3;");
-    for (const auto& key : lists) ini.DeleteKey("GUI", key);
+    qu::IniBatch batch(file.path());
+    applyChanges(batch);
+    batch.commit();
   }
 }
-BENCHMARK(BM_ApplyBatch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ApplyInOneBatch)->Unit(benchmark::kMillisecond);
 
 void BM_ReadOneKey(benchmark::State& state) {
   SettingsFile file(200);

@@ -21,13 +21,13 @@ int spinValue(const SpinEdit& box) {
   return std::clamp(box.value(), box.minValue(), box.maxValue());
 }
 
-void writeUnlessEmpty(IniFile& file, const std::string& section, const char* key,
+void writeUnlessEmpty(IniBatch& file, const std::string& section, const char* key,
                       const std::string& value) {
   if (!value.empty()) file.WriteString(section, key, value);
 }
 
 // The filter lists have no empty form: an empty list means no filter, so the key goes.
-void writeOrDelete(IniFile& file, const char* key, const std::string& value) {
+void writeOrDelete(IniBatch& file, const char* key, const std::string& value) {
   if (value.empty()) {
     file.DeleteKey(kRetranslationSection, key);
   } else {
@@ -104,7 +104,7 @@ void TFMain::MainApp() {
   SetApp();
   settings();
   ButtEn();
-  IniFile file(settingsPath());
+  IniBatch file(settingsPath());
   file.WriteString(kUpdaterSection, "primaryIndexFileName", IndexFileName);
   file.WriteString(kUpdaterSection, "primaryIndexRelativeUrlPath", IndexUrlPath);
   writeOrDelete(file, "component", Components);
@@ -112,6 +112,7 @@ void TFMain::MainApp() {
   writeOrDelete(file, "build", Builds);
   writeOrDelete(file, "os", OsList);
   writeOrDelete(file, "language", LanguageList);
+  file.commit();
   ExpertCmp();
 }
 
@@ -147,7 +148,7 @@ void TFMain::SetApp() {
   UseIeProxy = dialog.RB_ProxyAuto.checked() ? "1" : "0";
   ProxyUrl = dialog.LE_Addr.text();
   ProxyPort = spinValue(dialog.SE_Port);
-  IniFile file(settingsPath());
+  IniBatch file(settingsPath());
   DownloadPatches = dialog.RB_UpdAll.checked() ? "1" : "0";
   if (dialog.RB_SourceQL.checked()) UpdateSource = "$QL";
 
@@ -169,6 +170,7 @@ void TFMain::SetApp() {
   file.WriteInteger(kUpdaterSection, "connect_tmo", spinValue(dialog.SE_TimeOut));
   file.WriteInteger(kUpdaterSection, "bypassProxyServerForLocalAddresses", BypassLocal);
   file.WriteInteger(kUpdaterSection, "passive_ftp", PassiveFtp);
+  file.commit();
 }
 
 void TFMain::Apply() {
@@ -177,8 +179,9 @@ void TFMain::Apply() {
 }
 
 void TFMain::settings() {
-  IniFile file(settingsPath());
+  IniBatch file(settingsPath());
   qu::settings(file, windowOptions(*this));
+  file.commit();
 }
 
 void TFMain::WriteDefaultSettings() {

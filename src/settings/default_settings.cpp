@@ -54,10 +54,11 @@ constexpr std::array<DefaultKey, 29> kDefaultKeys = {{
 void WriteDefaultSettings(const std::filesystem::path& file, const WindowOptions& gui) {
   // Created empty first so that the password it will hold is never readable by others.
   if (replaceFile(file, "", FileReplace::OwnerOnly)) throw IniWriteError(file);
-  IniFile ini(file);
+  IniBatch ini(file);
   for (const DefaultKey& entry : kDefaultKeys)
     ini.WriteString(entry.section, entry.key, entry.value);
   settings(ini, gui);
+  ini.commit();
 }
 
 }  // namespace qu

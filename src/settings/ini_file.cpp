@@ -45,15 +45,11 @@ std::optional<IniDocument> loadDocument(const fs::path& path) {
   return IniDocument(stored.bytes);
 }
 
-// A file that exists but cannot be read is refused rather than replaced by our lines alone.
-IniDocument loadForChange(const fs::path& path) {
+// A missing file is an empty document to change; one that exists but cannot be read is none.
+std::optional<IniDocument> loadForChange(const fs::path& path) {
   StoredFile stored = load(path);
-  if (stored.state == FileState::Unreadable) throw IniWriteError(path);
+  if (stored.state == FileState::Unreadable) return std::nullopt;
   return IniDocument(stored.bytes);
-}
-
-void store(const fs::path& path, const IniDocument& document) {
-  if (replaceFile(path, document.bytes())) throw IniWriteError(path);
 }
 
 }  // namespace
@@ -75,18 +71,48 @@ int IniFile::ReadInteger(const std::string& section, const std::string& key,
 
 void IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value) {
-  IniDocument document = loadForChange(path_);
-  try {
-    document.assign(section, key, value);
-  } catch (const UnencodableText&) {
-    // Storing anything else than the value would change it behind the user's back.
-    throw IniWriteError(path_);
-  }
-  store(path_, document);
+  IniBatch batch(path_);
+  batch.WriteString(section, key, value);
+  batch.commit();
 }
 
 void IniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
   WriteString(section, key, std::to_string(value));
+}
+
+void IniFile::DeleteKey(const std::string& section, const std::string& key) {
+  IniBatch batch(path_);
+  batch.DeleteKey(section, key);
+  batch.commit();
+}
+
+IniBatch::IniBatch(fs::path path) : path_(std::move(path)), document_(loadForChange(path_)) {}
+
+void IniBatch::WriteString(const std::string& section, const std::string& key,
+                           const std::string& value) {
+  // A file that cannot be read is refused rather than replaced by our lines alone.
+  if (!document_) throw IniWriteError(path_);
+  try {
+    document_->assign(section, key, value);
+  } catch (const UnencodableText&) {
+    // Storing anything else than the value would change it behind the user's back.
+    throw IniWriteError(path_);
+  }
+  changed_ = true;
+}
+
+void IniBatch::WriteInteger(const std::string& section, const std::string& key, int value) {
+  WriteString(section, key, std::to_string(value));
+}
+
+void IniBatch::DeleteKey(const std::string& section, const std::string& key) {
+  if (document_ && document_->erase(section, key)) changed_ = true;
+}
+
+void IniBatch::commit() {
+  if (!changed_) return;
+  if (replaceFile(path_, document_->bytes())) throw IniWriteError(path_);
+  changed_ = false;
 }
 
 IniSnapshot::IniSnapshot(const fs::path& path) : document_(loadDocument(path)) {}
@@ -100,11 +126,6 @@ std::string IniSnapshot::ReadString(const std::string& section, const std::strin
 int IniSnapshot::ReadInteger(const std::string& section, const std::string& key,
                              int defaultValue) const {
   return parseProfileInteger(ReadString(section, key, "")).value_or(defaultValue);
-}
-
-void IniFile::DeleteKey(const std::string& section, const std::string& key) {
-  auto document = loadDocument(path_);
-  if (document && document->erase(section, key)) store(path_, *document);
 }
 
 }  // namespace qu

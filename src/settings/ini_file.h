@@ -82,6 +82,26 @@ class IniFile {
   std::filesystem::path path_;
 };
 
+// Many changes to one file in a single replacement: the file is read once, changed in call order
+// and replaced once by commit(), leaving the bytes the same IniFile calls would leave. A refused
+// change throws at once and nothing is written; a batch that goes without commit() writes
+// nothing either.
+class IniBatch {
+ public:
+  explicit IniBatch(std::filesystem::path path);
+
+  void WriteString(const std::string& section, const std::string& key, const std::string& value);
+  void WriteInteger(const std::string& section, const std::string& key, int value);
+  void DeleteKey(const std::string& section, const std::string& key);
+  // Replaces the file if anything changed; IniWriteError when that is refused.
+  void commit();
+
+ private:
+  std::filesystem::path path_;
+  std::optional<IniDocument> document_;  // none: the file exists but cannot be read
+  bool changed_ = false;
+};
+
 // The file as one read found it, for callers that read many keys together: each read gives what
 // IniFile's read would have given at that moment, without opening the file again.
 class IniSnapshot {

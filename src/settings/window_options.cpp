@@ -16,7 +16,7 @@ std::vector<IndexListBinding> bindIndexLists(Form& mainWindow, Form& settingsDia
   return lists;
 }
 
-void settings(IniFile& file, const WindowOptions& options) {
+void settings(IniBatch& file, const WindowOptions& options) {
   const std::string section(kGuiSection);
   for (const IndexListBinding& list : options.lists) {
     if (list.field) list.field->clear();

@@ -14,7 +14,7 @@ namespace qu {
 
 class Control;
 class Form;
-class IniFile;
+class IniBatch;
 
 inline constexpr std::string_view kGuiSection = "GUI";
 
@@ -60,9 +60,9 @@ struct WindowOptions {
 std::vector<IndexListBinding> bindIndexLists(Form& mainWindow, Form& settingsDialog,
                                              const std::array<std::string*, 10>& fields);
 
-// Writes GUI/lng, GUI/s0 and then each list, deleting the key of a list that is empty. Every
-// field is cleared first, so a refused write leaves the fields of lists not yet reached empty.
-// Throws IniWriteError from the first refused write; keys written before it stay written.
-void settings(IniFile& file, const WindowOptions& options);
+// Writes GUI/lng, GUI/s0 and then each list into the batch, deleting the key of a list that is
+// empty. Every field is cleared first, so a refused change leaves the fields of lists not yet
+// reached empty. Throws IniWriteError from the first refused change.
+void settings(IniBatch& file, const WindowOptions& options);
 
 }  // namespace qu

@@ -141,5 +141,36 @@ TEST(IniWrite, NothingIsCachedBetweenCalls) {
   EXPECT_EQ(readBytes(file), "[S]\nk=2\nj=3\n");
 }
 
+// An Apply writes many keys: one replacement leaves what the single calls would have left, and
+// until commit() the file is untouched.
+TEST(IniBatch, LeavesTheBytesOfTheSameCallsInOneReplacement) {
+  TempFolder folder;
+  const std::string before = "[A]\nx=1\n; note\n[B]\ny=2\n";
+  writeBytes(folder / "calls.ini", before);
+  writeBytes(folder / "batch.ini", before);
+  IniFile calls(folder / "calls.ini");
+  IniBatch batch(folder / "batch.ini");
+  calls.WriteString("A", "z", "3");
+  batch.WriteString("A", "z", "3");
+  calls.DeleteKey("b", "Y");
+  batch.DeleteKey("b", "Y");
+  calls.WriteInteger("C", "n", -4);
+  batch.WriteInteger("C", "n", -4);
+  EXPECT_EQ(readBytes(folder / "batch.ini"), before);
+  batch.commit();
+  EXPECT_EQ(readBytes(folder / "batch.ini"), readBytes(folder / "calls.ini"));
+  EXPECT_EQ(readBytes(folder / "batch.ini"), "[A]\nx=1\nz=3\n; note\n[B]\n[C]\nn=-4\n");
+}
+
+TEST(IniBatch, AFileThatCannotBeReadRefusesChangesAndIgnoresDeletions) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder / "ss_storage.ini");
+  IniBatch batch(folder / "ss_storage.ini");
+  batch.DeleteKey("S", "k");
+  EXPECT_NO_THROW(batch.commit());
+  EXPECT_THROW(batch.WriteString("S", "k", "v"), IniWriteError);
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "ss_storage.ini"));
+}
+
 }  // namespace
 }  // namespace qu

@@ -34,8 +34,9 @@ TEST(WindowOptions, WritesEveryKeyInOrder) {
     forms.box(group, position).setChecked(true);
   }
   TempFolder folder;
-  IniFile ini(folder / "ss_storage.ini");
+  IniBatch ini(folder / "ss_storage.ini");
   settings(ini, forms.options(2, 0));
+  ini.commit();
   EXPECT_EQ(readBytes(folder / "ss_storage.ini"),
             test::withPlatformLineEnds(
                 "[GUI]\nlng=2\ns0=0\ns2=3;\ns3=2;4;\ns4=0;\ns5=2;\ns6=6;\ns8=0;\ns12=3;\ns13=3;\n"
@@ -53,8 +54,9 @@ TEST(WindowOptions, EmptyListsAreDeletedAndOtherLinesKept) {
              "[Updater]\nproxy=1\n[GUI]\nlng=1\ns0=1\ns3=2;\nmine=keep\ns4=0;1;\ns12=3;\n"
              "s15=1;\nVersion=1.0.3.27\n");
   forms.fields.fill("stale");
-  IniFile ini(file);
+  IniBatch ini(file);
   settings(ini, forms.options(-1, 1));
+  ini.commit();
   EXPECT_EQ(readBytes(file),
             "[Updater]\nproxy=1\n[GUI]\nlng=-1\ns0=1\nmine=keep\ns12=2;\nVersion=1.0.3.27\n"
             "s2=2;\ns8=1;\n");
