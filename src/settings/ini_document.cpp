@@ -16,12 +16,19 @@ std::string_view trimBlanks(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+bool isBlank(char c) {
+  return kBlanks.find(c) != std::string_view::npos;
+}
+
+bool isEnclosedInQuotes(std::string_view value) {
+  return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+         value.back() == value.front();
+}
+
 // One pair of matching quotes around a value of two or more characters goes; a quote on one
 // side only stays.
 std::string_view unquote(std::string_view value) {
-  bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-                value.back() == value.front();
-  return quoted ? value.substr(1, value.size() - 2) : value;
+  return isEnclosedInQuotes(value) ? value.substr(1, value.size() - 2) : value;
 }
 
 std::string foldName(std::string_view name) {
@@ -34,6 +41,16 @@ std::string singleLine(std::string_view text) {
   std::replace_if(
       line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
   return line;
+}
+
+// The value as stored: bare when reading gives it back unchanged, otherwise in double quotes,
+// of which reading (here and in the utility) strips exactly one pair. Values without surrounding
+// blanks or quotes, what people and the utility write, keep their bare form.
+std::string storedValue(std::string_view value) {
+  std::string line = singleLine(value);
+  bool bare = line.empty() ||
+              (!isBlank(line.front()) && !isBlank(line.back()) && !isEnclosedInQuotes(line));
+  return bare ? line : '"' + line + '"';
 }
 
 std::string sectionLine(std::string_view section) {
@@ -71,7 +88,7 @@ std::optional<std::string> IniDocument::find(std::string_view section, std::stri
 }
 
 void IniDocument::assign(std::string_view section, std::string_view key, std::string_view value) {
-  std::string keyLine = singleLine(trimBlanks(key)) + "=" + singleLine(value);
+  std::string keyLine = singleLine(trimBlanks(key)) + "=" + storedValue(value);
   auto span = findSection(section);
   if (!span) {
     if (!lines_.empty()) endLine(lines_.size() - 1);
@@ -80,7 +97,8 @@ void IniDocument::assign(std::string_view section, std::string_view key, std::st
     return;
   }
   if (auto at = findKey(*span, foldName(key))) {
-    setValue(lines_[*at], singleLine(value));
+    // A line that already reads as the value keeps its bytes, however it was written.
+    if (lines_[*at].value != singleLine(value)) setValue(lines_[*at], storedValue(value));
     return;
   }
   // Right after the section's last key, so that blank lines and comments ahead of the next
@@ -151,7 +169,8 @@ IniDocument::Line IniDocument::makeLine(std::string_view text) const {
 }
 
 // The stored text up to the "=" stays as it was, and so do the blanks after it unless the new
-// value is empty, which leaves nothing after the "=".
+// value is empty, which leaves nothing after the "=". A stored value never starts with a blank
+// (it would be quoted), so the kept blanks cannot grow from one write to the next.
 void IniDocument::setValue(Line& line, std::string_view value) const {
   std::size_t width = codeUnitWidth(encoding_);
   std::size_t cut = 0;

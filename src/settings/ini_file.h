@@ -28,12 +28,16 @@
 // ("" included) gives the default.
 //
 // Writing
+// - A value reads back exactly as written: one with blanks at either end, or with the same
+//   quote (double or single) at both ends, is stored inside double quotes, which reading strips;
+//   any other value is stored bare. Line breaks in a section, key or value are written as
+//   blanks (they cannot add lines of their own), and the value reads back with those blanks.
 // - WriteString replaces the value where the key stands, keeping the text up to the "=" and
-//   the blanks after it (an empty value leaves nothing after the "="). A new key goes right
-//   after the last key of its section (after the header when it has none), ahead of trailing
-//   blank lines and comments; a new section goes at the end of the file. Missing files are
-//   created. Line breaks in a section, key or value are written as blanks: they cannot add
-//   lines of their own.
+//   the blanks after it (an empty value leaves nothing after the "="). A line that already
+//   reads as the value keeps its bytes, so writing a value again changes nothing. A new key
+//   goes right after the last key of its section (after the header when it has none), ahead of
+//   trailing blank lines and comments; a new section goes at the end of the file. Missing files
+//   are created.
 // - DeleteKey of a key, section or file that is not there changes nothing and writes nothing.
 // - Every other line keeps its bytes: comments, blank lines, order, spacing and each line's own
 //   line end. New lines take the line end of the file's first line (CR LF or LF), and in a

@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"LineBreaksCannotAddLines",
                   "[A]\n",
                   {{'w', "A", "k", "a\nproxy=evil\r"}, {'w', "A", "j\n[B]", "1"}},
-                  "[A]\nk=a proxy=evil \nj [B]=1\n"},
+                  "[A]\nk=\"a proxy=evil \"\nj [B]=1\n"},
         WriteCase{"Utf8MarkKept",
                   "\xEF\xBB\xBF[A]\nx=1\n",
                   {{'w', "A", "y", "\xC3\xBC"}},
