@@ -63,17 +63,14 @@ std::string sectionLine(std::string_view section) {
 
 IniDocument::IniDocument(std::string_view bytes) : encoding_(detectEncoding(bytes)) {
   std::string_view body = bytes.substr(byteOrderMark(encoding_).size());
-  std::size_t width = codeUnitWidth(encoding_);
+  // Half a code unit at the end means nothing; kept, it would put every line added after it one
+  // byte off.
+  body.remove_suffix(body.size() % codeUnitWidth(encoding_));
   for (std::size_t start = 0; start < body.size();) {
-    std::size_t lineFeed = findLineEnd(body, start);
-    std::size_t next = lineFeed == std::string_view::npos ? body.size() : lineFeed + width;
-    std::size_t textEnd = std::min(lineFeed, body.size());
-    bool carriageReturn = lineFeed != std::string_view::npos && textEnd >= start + width &&
-                          isAsciiUnitAt(body, textEnd - width, '\r', encoding_);
-    if (carriageReturn) textEnd -= width;
-    lines_.push_back(storedLine(std::string(body.substr(start, textEnd - start)),
-                                std::string(body.substr(textEnd, next - textEnd))));
-    start = next;
+    LineBreak lineBreak = findLineBreak(body, start);
+    lines_.push_back(storedLine(std::string(body.substr(start, lineBreak.at - start)),
+                                std::string(body.substr(lineBreak.at, lineBreak.length))));
+    start = lineBreak.at + lineBreak.length;
   }
   bool hasLineEnd = !lines_.empty() && !lines_.front().end.empty();
   lineEnd_ = hasLineEnd ? lines_.front().end : encodeText(kPlatformLineEnd, encoding_);
@@ -131,12 +128,20 @@ std::string IniDocument::bytes() const {
   return out;
 }
 
-std::size_t IniDocument::findLineEnd(std::string_view body, std::size_t from) const {
-  if (encoding_ != TextEncoding::Utf16LeBom) return body.find('\n', from);
-  for (std::size_t at = from; at + 1 < body.size(); at += 2) {
-    if (isAsciiUnitAt(body, at, '\n', encoding_)) return at;
-  }
-  return std::string_view::npos;
+// LF, CR LF, or a CR alone, as files written on every platform end their lines.
+IniDocument::LineBreak IniDocument::findLineBreak(std::string_view body, std::size_t from) const {
+  auto isBreakByte = [](char c) { return c == '\n' || c == '\r'; };
+  auto isBreakUnit = [&](std::size_t at) {
+    // In UTF-16 a CR or LF byte may be half of another character.
+    return isAsciiUnitAt(body, at, '\n', encoding_) || isAsciiUnitAt(body, at, '\r', encoding_);
+  };
+  std::size_t at = from;
+  while (at < body.size() && !(isBreakByte(body[at]) && isBreakUnit(at))) ++at;
+  if (at == body.size()) return {at, 0};
+  std::size_t width = codeUnitWidth(encoding_);
+  bool crLf =
+      isAsciiUnitAt(body, at, '\r', encoding_) && isAsciiUnitAt(body, at + width, '\n', encoding_);
+  return {at, crLf ? 2 * width : width};
 }
 
 void IniDocument::classify(Line& line) const {

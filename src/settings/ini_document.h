@@ -41,12 +41,16 @@ class IniDocument {
     std::string name;   // folded section or key name
     std::string value;  // a key's value as read
   };
+  struct LineBreak {
+    std::size_t at;      // where the line's text ends
+    std::size_t length;  // bytes of the line end; 0 at the end of the file
+  };
   struct Span {
     std::size_t header;
     std::size_t end;  // one past the section's last line
   };
 
-  std::size_t findLineEnd(std::string_view body, std::size_t from) const;
+  LineBreak findLineBreak(std::string_view body, std::size_t from) const;
   void classify(Line& line) const;
   Line storedLine(std::string raw, std::string end) const;
   Line makeLine(std::string_view text) const;

@@ -6,6 +6,7 @@
 // the call returns; nothing is cached and no handle outlives the call.
 //
 // Format
+// - Lines end in LF, CR LF or a CR alone.
 // - "[name]" opens a section; "key=value" is a key of the section above it. Section and key
 //   names match without regard to letter case (including the non-ASCII letters that foldCase
 //   folds) and to surrounding blanks (spaces and tabs).
@@ -40,12 +41,13 @@
 //   are created.
 // - DeleteKey of a key, section or file that is not there changes nothing and writes nothing.
 // - Every other line keeps its bytes: comments, blank lines, order, spacing and each line's own
-//   line end. New lines take the line end of the file's first line (CR LF or LF), and in a
+//   line end. New lines take the line end of the file's first line (CR LF, LF or CR), and in a
 //   file without one the platform's (LF here, CR LF on Windows). A last line without a line end
 //   gets one when a line is added after it.
 // - Encodings: a UTF-8 byte-order mark means UTF-8 and is kept; a UTF-16LE byte-order mark means
-//   UTF-16LE, which new lines are written in too; without a mark the file is UTF-8, with bytes
-//   that are not valid UTF-8 read as Windows-1252 and kept as they are on lines not rewritten.
+//   UTF-16LE, which new lines are written in too (a last odd byte, half a character, is
+//   dropped); without a mark the file is UTF-8, with bytes that are not valid UTF-8 read as
+//   Windows-1252 and kept as they are on lines not rewritten.
 //   On Windows a file without a mark is in the ANSI code page instead, and a value that the
 //   code page cannot hold is a refused write. New files have no byte-order mark.
 // - Each write replaces the file atomically (see replaceFile): permissions, owner and group

@@ -58,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"KeysBeforeFirstSectionUnreached", "k=1\n[S]\n", "", "k", kDefault},
         ReadCase{"CommentsAreNoKeys", "[S]\n;k=1\n  # k=2\nk=3\n", "S", "k", "3"},
         ReadCase{"CrLfLines", "[S]\r\nk=v\r\nj=w\r\n", "S", "k", "v"},
+        ReadCase{"CrOnlyLines", "[S]\rk=v\rj=w\r", "S", "j", "w"},
         ReadCase{"Utf8ByteOrderMark", "\xEF\xBB\xBF[S]\nk=v\n", "S", "k", "v"},
         ReadCase{"StrayBytesAreWindows1252", "[S]\nk=caf\xE9 \x80\n", "S", "k",
                  "caf\xC3\xA9 \xE2\x82\xAC"},

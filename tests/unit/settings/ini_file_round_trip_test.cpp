@@ -70,6 +70,13 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTrip{"LineBreaksBecomeBlanks", "[S]\nk=old\n", "a\r\nb\n", "[S]\nk=\"a  b \"\n",
                   "a  b "},
         RoundTrip{"LongValueIsWhole", "[S]\nk=old\n", kLong, "[S]\nk=\"" + kLong + "\"\n"},
+        RoundTrip{"CrOnlyFileKeepsCr", "[S]\rj=1\r", " v ", "[S]\rj=1\rk=\" v \"\r"},
+        RoundTrip{"CrOnlyFileGetsCrOnNewSection", "[A]\rx=1", "v", "[A]\rx=1\r[S]\rk=v\r"},
+        RoundTrip{"Utf16CrOnly", utf16le(u"[S]\rj=1\r"), "v", utf16le(u"[S]\rj=1\rk=v\r")},
+        RoundTrip{"Utf16OddByteDropped", utf16le(u"[S]\r\nj=1\r\n") + "\n", " v ",
+                  utf16le(u"[S]\r\nj=1\r\nk=\" v \"\r\n")},
+        RoundTrip{"Utf16OddByteAfterLastLineDropped", utf16le(u"[S]\r\nj=1") + "\r", "v",
+                  utf16le(u"[S]\r\nj=1\r\nk=v\r\n")},
         RoundTrip{"NewFile", std::nullopt, " pw ",
                   test::withPlatformLineEnds("[S]\nk=\" pw \"\n")}),
     [](const testing::TestParamInfo<RoundTrip>& info) { return info.param.name; });
