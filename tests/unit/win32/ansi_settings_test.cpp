@@ -33,6 +33,16 @@ TEST_F(AnsiSettings, AFileWithoutMarkIsReadInTheCodePage) {
   EXPECT_EQ(file.ReadString("Updater", "retranslation_dir", ""), "C:\\Daten\\\xC3\x84nderungen");
 }
 
+// Quotes keep the blanks of a code-page value, in a file with a CR alone for a line end.
+TEST_F(AnsiSettings, AValueWithBlanksIsQuotedInTheCodePage) {
+  folder.write("ss_storage.ini", "[Updater]\rproxy_pwd=old\r");
+  IniFile file(folder.file("ss_storage.ini"));
+  file.WriteString("Updater", "proxy_pwd", " M\xC3\xBCller ");
+  file.WriteString("Updater", "proxy_pwd", file.ReadString("Updater", "proxy_pwd", ""));
+  EXPECT_EQ(folder.read("ss_storage.ini"), "[Updater]\rproxy_pwd=\" M\xFCller \"\r");
+  EXPECT_EQ(file.ReadString("Updater", "proxy_pwd", ""), " M\xC3\xBCller ");
+}
+
 // A character outside the code page would come back as something else: the write is refused
 // and the file stays as it was.
 TEST_F(AnsiSettings, AValueTheCodePageCannotHoldIsARefusedWrite) {
