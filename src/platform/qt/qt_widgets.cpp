@@ -9,21 +9,46 @@
 
 namespace qu {
 
-FormWidget::FormWidget(Form& form, Qt::WindowFlags flags) : QWidget(nullptr, flags), form_(form) {}
+FormWidget::FormWidget(Form& form, Qt::WindowFlags flags, std::function<bool(bool)> moveFocus)
+    : QWidget(nullptr, flags), form_(form), moveFocus_(std::move(moveFocus)) {}
 
 void FormWidget::closeEvent(QCloseEvent* event) {
   event->ignore();
   form_.userClose();
 }
 
+bool FormWidget::focusNextPrevChild(bool next) {
+  return moveFocus_(next);
+}
+
 ClickableLabel::ClickableLabel(std::function<void()> onClick, QWidget* parent)
     : QLabel(parent), onClick_(std::move(onClick)) {}
+
+void ClickableLabel::setLinkLook(bool link) {
+  link_ = link;
+  setStyleSheet(link ? "QLabel:enabled { color: blue; text-decoration: underline; }" : "");
+  showCursor();
+}
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
     onClick_();
   }
   QLabel::mouseReleaseEvent(event);
+}
+
+// Also when a parent is disabled or enabled.
+void ClickableLabel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange) showCursor();
+  QLabel::changeEvent(event);
+}
+
+void ClickableLabel::showCursor() {
+  if (link_ && isEnabled()) {
+    setCursor(Qt::PointingHandCursor);
+  } else {
+    unsetCursor();
+  }
 }
 
 ModelSpinBox::ModelSpinBox(SpinEdit& spin, QWidget* parent)
