@@ -231,14 +231,17 @@ class QtToolkitTest : public QObject {
       QWidget* link = f.toolkit.widget(model);
       QVERIFY(hasBluePixels(link));
       QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+      QVERIFY(link->font().underline());
       model.setEnabled(false);
       QVERIFY2(!hasBluePixels(link), name);
       QCOMPARE(link->cursor().shape(), Qt::ArrowCursor);
+      QVERIFY(!link->font().underline());
       model.setEnabled(true);
       QVERIFY(hasBluePixels(link));
     }
     f.form.setEnabled(false);
     QVERIFY(!hasBluePixels(f.toolkit.widget(f.form.find("L_Forum"))));
+    QVERIFY(!f.toolkit.widget(f.form.find("L_Forum"))->font().underline());
   }
 
   // "Details anzeigen" fits where "See details" was laid out; the result line keeps its width.

@@ -26,8 +26,8 @@ ClickableLabel::ClickableLabel(std::function<void()> onClick, QWidget* parent)
 
 void ClickableLabel::setLinkLook(bool link) {
   link_ = link;
-  setStyleSheet(link ? "QLabel:enabled { color: blue; text-decoration: underline; }" : "");
-  showCursor();
+  setStyleSheet(link ? "QLabel:enabled { color: blue; }" : "");
+  showUsable();
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -39,12 +39,17 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 // Also when a parent is disabled or enabled.
 void ClickableLabel::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::EnabledChange) showCursor();
+  if (event->type() == QEvent::EnabledChange) showUsable();
   QLabel::changeEvent(event);
 }
 
-void ClickableLabel::showCursor() {
-  if (link_ && isEnabled()) {
+// A style sheet's underline would stay on a disabled label; the font's follows the state.
+void ClickableLabel::showUsable() {
+  const bool usable = link_ && isEnabled();
+  QFont underlined = font();
+  underlined.setUnderline(usable);
+  setFont(underlined);
+  if (usable) {
     setCursor(Qt::PointingHandCursor);
   } else {
     unsetCursor();

@@ -41,7 +41,7 @@ class ClickableLabel : public QLabel {
   void changeEvent(QEvent* event) override;
 
  private:
-  void showCursor();
+  void showUsable();
   std::function<void()> onClick_;
   bool link_ = false;
 };
