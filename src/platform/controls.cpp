@@ -138,6 +138,16 @@ const std::string& Control::accessibleName() const {
   return labelledBy_ ? labelledBy_->caption_ : caption_;
 }
 
+Bounds Control::boundsForText(int textWidth) const {
+  return {bounds_.left, bounds_.top, textWidth, bounds_.height};
+}
+
+Bounds Label::boundsForText(int textWidth) const {
+  Bounds fitted = Control::boundsForText(textWidth);
+  if (alignment_ == Alignment::Right) fitted.left = bounds().left + bounds().width - textWidth;
+  return fitted;
+}
+
 bool Control::covered() const {
   for (const Control* c = this; c->parent_; c = c->parent_) {
     const auto& order = c->parent_->zOrder_;

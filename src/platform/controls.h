@@ -127,6 +127,9 @@ class Control {
   virtual bool drawnAsLink() const { return false; }
   // As wide as its caption, whatever the width of its bounds.
   virtual bool sizedToText() const { return false; }
+  // Where such a control lies with a caption `textWidth` wide: a right-aligned label keeps its
+  // right edge.
+  virtual Bounds boundsForText(int textWidth) const;
 
   // A kind the keyboard can focus.
   virtual bool takesFocus() const { return false; }
@@ -183,6 +186,7 @@ class Label : public Control {
   Label(std::string name, Control* parent, ControlKind kind = ControlKind::Label)
       : Control(kind, std::move(name), parent) {}
   bool sizedToText() const override { return true; }
+  Bounds boundsForText(int textWidth) const override;
   Alignment alignment() const { return alignment_; }
   void setAlignment(Alignment alignment);
 

@@ -442,11 +442,9 @@ void QtToolkit::mirrorGeometry(Control& control, QWidget* widget) {
 // Labels and links size themselves to their text, so a longer translation is not cut; a
 // right-aligned label keeps its right edge.
 void QtToolkit::fitToText(const Control& control, QLabel* widget) {
-  const Bounds& b = control.bounds();
-  const int width = widget->fontMetrics().horizontalAdvance(widget->text()) + 1;
-  const auto* label = dynamic_cast<const Label*>(&control);
-  const bool right = label && label->alignment() == Alignment::Right;
-  widget->setGeometry(right ? b.left + b.width - width : b.left, b.top, width, b.height);
+  const Bounds b =
+      control.boundsForText(widget->fontMetrics().horizontalAdvance(widget->text()) + 1);
+  widget->setGeometry(b.left, b.top, b.width, b.height);
 }
 
 void QtToolkit::mirrorZOrder(Control& parent) {
