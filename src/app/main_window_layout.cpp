@@ -11,7 +11,7 @@ constexpr std::array kUpper = {
     // The frame of the upper area lies outside the window, so only its contents show.
     ControlSpec{K::GroupBox, "GroupBox10", "", {-8, -8, 700, 900}},
     ControlSpec{K::Label, "L_Lng", "GroupBox10", {556, 17, 45, 13}, "Languge:", kRightAligned},
-    ControlSpec{K::ComboBox, "CB_Lng", "GroupBox10", {604, 14, 65, 21}},
+    ControlSpec{K::ComboBox, "CB_Lng", "GroupBox10", {604, 14, 65, 21}, "", 0, "L_Lng"},
     ControlSpec{
         K::RadioButton, "RB_UpdAll", "GroupBox10", {16, 16, 449, 17}, "Update all products"},
     ControlSpec{K::RadioButton,

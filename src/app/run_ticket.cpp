@@ -62,17 +62,20 @@ void RunTicket::awaitWorker() {
   workerDoneChanged_.wait(lock, [this] { return workerDone_; });
 }
 
-bool ExecAndWait(RunTicket& ticket, System& system, ProcessLaunch launch) {
+bool ExecAndWait(RunTicket& ticket, System& system, ProcessLaunch launch,
+                 const std::function<void()>& started) {
   if (ticket.stopped()) return false;
   const std::string program = launch.program;
-  LaunchResult started = system.startProcess(std::move(launch));
-  if (!started.process) {
+  LaunchResult launched = system.startProcess(std::move(launch));
+  if (!launched.process) {
     ticket.setLaunchError("Unable to start " + program + ": " +
-                          (started.error.empty() ? "unknown error" : started.error));
+                          (launched.error.empty() ? "unknown error" : launched.error));
     return false;
   }
+  Process& process = ticket.adopt(std::move(launched.process));
+  if (started) started();
   // Waited on outside the ticket's lock, so Stop can terminate it meanwhile.
-  ticket.adopt(std::move(started.process)).wait();
+  process.wait();
   ticket.release();
   return true;
 }

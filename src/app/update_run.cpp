@@ -1,4 +1,5 @@
 #include <exception>
+#include <mutex>
 #include <system_error>
 #include <thread>
 
@@ -8,9 +9,34 @@
 namespace qu {
 namespace {
 
-// The utility's output, shown as it arrives. The console owns itself, so output that comes
-// after the window has gone still has somewhere to go.
-OutputSink consoleOutput(std::shared_ptr<ConsoleWindow> console) {
+// The utility's output, shown as it arrives in a console that opens only once the utility has
+// started, so a utility that cannot start leaves no empty console beside the error. What it
+// writes before the console is open waits here. The sink owns this, so output that comes after
+// the window has gone still has somewhere to go.
+class DeferredConsole {
+ public:
+  void write(std::string_view piece) {
+    const std::lock_guard lock(mutex_);
+    if (console_) {
+      console_->write(piece);
+    } else {
+      early_.append(piece);
+    }
+  }
+  void open(std::shared_ptr<ConsoleWindow> console) {
+    const std::lock_guard lock(mutex_);
+    console_ = std::move(console);
+    if (!early_.empty()) console_->write(early_);
+    early_.clear();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::shared_ptr<ConsoleWindow> console_;
+  std::string early_;
+};
+
+OutputSink consoleOutput(std::shared_ptr<DeferredConsole> console) {
   return [console = std::move(console)](std::string_view piece) {
     if (!piece.empty()) console->write(piece);
   };
@@ -69,8 +95,13 @@ void TFMain::runWorker(std::shared_ptr<RunTicket> ticket) {
   try {
     const std::string program = AppDir + std::string(kUpdaterFileName);
     ProcessLaunch launch{program, updaterArguments(TraceArg, DumpArg, ReportArg), AppDir, {}};
-    if (ShowConsole == 1) launch.output = consoleOutput(toolkit_.openConsole(program));
-    ExecAndWait(*ticket, system_, std::move(launch));
+    std::function<void()> started;
+    if (ShowConsole == 1) {
+      auto console = std::make_shared<DeferredConsole>();
+      launch.output = consoleOutput(console);
+      started = [this, console, program] { console->open(toolkit_.openConsole(program)); };
+    }
+    ExecAndWait(*ticket, system_, std::move(launch), started);
   } catch (const std::exception& failure) {
     ticket->setLaunchError(std::string("Unable to start the update: ") + failure.what());
   }

@@ -5,6 +5,7 @@
 // tell that it is no longer the current one and leaves the window alone.
 
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -60,8 +61,9 @@ struct RunTicket {
 
 // Starts the utility and waits, with no time-out, until it has exited; then closes it. False
 // when it was not started: stopped before, or it could not be (the reason, naming the
-// program, then goes to the ticket).
-bool ExecAndWait(RunTicket& ticket, System& system, ProcessLaunch launch);
+// program, then goes to the ticket). `started` runs once it has started, before the wait.
+bool ExecAndWait(RunTicket& ticket, System& system, ProcessLaunch launch,
+                 const std::function<void()>& started = {});
 
 // For FormClose: ends a running utility at once, without waiting.
 void terminateRun(TFMain& window);

@@ -16,8 +16,12 @@ constexpr std::array kControls = {
     ControlSpec{K::Memo, "M_Msg", "PNL", {6, 5, 188, 68}},
     ControlSpec{K::Button, "Btn_OK", "", {90, 88, 60, 25}, "OK"},
     ControlSpec{K::Button, "Btn_Cancel", "", {174, 88, 60, 25}, "Cancel", kHidden},
-    ControlSpec{
-        K::StaticText, "ST_Detail", "", {123, 52, 60, 13}, "See details", kHidden | kLinkLook},
+    ControlSpec{K::StaticText,
+                "ST_Detail",
+                "",
+                {123, 52, 60, 13},
+                "See details",
+                kHidden | kLinkLook | kAutoSize},
 };
 
 }  // namespace

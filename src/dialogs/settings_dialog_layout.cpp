@@ -16,7 +16,7 @@ constexpr std::array kControls = {
                 "GB_Connect",
                 {12, 22, 260, 13},
                 "Timeout of connection (max=360 sec.):"},
-    ControlSpec{K::SpinEdit, "SE_TimeOut", "GB_Connect", {300, 18, 74, 21}},
+    ControlSpec{K::SpinEdit, "SE_TimeOut", "GB_Connect", {300, 18, 74, 21}, "", 0, "L_Timeout"},
     ControlSpec{K::CheckBox,
                 "ChBox_FtpPass",
                 "GB_Connect",
@@ -41,7 +41,7 @@ constexpr std::array kControls = {
                 {28, 102, 346, 17},
                 "Use specified proxy server settings"},
     ControlSpec{K::LabeledEdit, "LE_Addr", "GB_Connect", {44, 138, 216, 21}, "Address:", kDisabled},
-    ControlSpec{K::SpinEdit, "SE_Port", "GB_Connect", {274, 138, 100, 21}, "", kDisabled},
+    ControlSpec{K::SpinEdit, "SE_Port", "GB_Connect", {274, 138, 100, 21}, "", kDisabled, "L_Port"},
     ControlSpec{K::CheckBox,
                 "ChBox_Authent",
                 "GB_Connect",
@@ -79,7 +79,9 @@ constexpr std::array kControls = {
                 {12, 16, 362, 17},
                 "Quintaris Lab`s update servers",
                 kChecked},
-    ControlSpec{K::Edit, "E_Source", "GB_SourceUpd", {126, 32, 220, 21}, "", kDisabled},
+    // The box of the custom source is named by its radio button.
+    ControlSpec{
+        K::Edit, "E_Source", "GB_SourceUpd", {126, 32, 220, 21}, "", kDisabled, "RB_SourceUser"},
     ControlSpec{K::Button, "Btn_Source", "GB_SourceUpd", {350, 32, 24, 21}, " ...", kDisabled},
 
     ControlSpec{K::GroupBox, "GB_MoveUpd", "", {8, 382, 386, 56}, "Move updates to folder"},
@@ -88,9 +90,9 @@ constexpr std::array kControls = {
     ControlSpec{
         K::RadioButton, "RB_FldCur", "GB_MoveUpd", {12, 16, 110, 17}, "Current folder", kChecked},
     ControlSpec{K::RadioButton, "RB_FldUser", "GB_MoveUpd", {12, 32, 110, 17}, "Custom folders:"},
-    ControlSpec{K::Edit, "E_UpdFld", "GB_MoveUpd", {126, 28, 100, 21}, "", kDisabled},
+    ControlSpec{K::Edit, "E_UpdFld", "GB_MoveUpd", {126, 28, 100, 21}, "", kDisabled, "L_UpdFld"},
     ControlSpec{K::Button, "Btn_FldUpd", "GB_MoveUpd", {226, 28, 22, 21}, " ...", kDisabled},
-    ControlSpec{K::Edit, "E_TmpFld", "GB_MoveUpd", {256, 28, 96, 21}, "", kDisabled},
+    ControlSpec{K::Edit, "E_TmpFld", "GB_MoveUpd", {256, 28, 96, 21}, "", kDisabled, "L_TmpFld"},
     ControlSpec{K::Button, "Btn_FldTemp", "GB_MoveUpd", {352, 28, 22, 21}, " ...", kDisabled},
 
     ControlSpec{K::Button, "Btn_Ok", "", {90, 444, 100, 25}, "OK", kBold},

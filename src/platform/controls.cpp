@@ -124,6 +124,48 @@ void Control::setCaption(const std::string& caption) {
   if (caption_ == caption) return;
   caption_ = caption;
   notify(Property::Caption);
+  if (labelFor_) labelFor_->notify(Property::Caption);
+}
+
+void Control::setLabelledBy(Control* label) {
+  if (labelledBy_) labelledBy_->labelFor_ = nullptr;
+  labelledBy_ = label;
+  if (label) label->labelFor_ = this;
+  notify(Property::Caption);
+}
+
+const std::string& Control::accessibleName() const {
+  return labelledBy_ ? labelledBy_->caption_ : caption_;
+}
+
+Bounds Control::boundsForText(int textWidth) const {
+  return {bounds_.left, bounds_.top, textWidth, bounds_.height};
+}
+
+Bounds Label::boundsForText(int textWidth) const {
+  Bounds fitted = Control::boundsForText(textWidth);
+  if (alignment_ == Alignment::Right) fitted.left = bounds().left + bounds().width - textWidth;
+  return fitted;
+}
+
+bool Control::covered() const {
+  for (const Control* c = this; c->parent_; c = c->parent_) {
+    const auto& order = c->parent_->zOrder_;
+    for (auto front = std::find(order.begin(), order.end(), c) + 1; front < order.end(); ++front) {
+      const Bounds& over = (*front)->bounds_;
+      const Bounds& under = c->bounds_;
+      if ((*front)->visible_ && over.left <= under.left && over.top <= under.top &&
+          over.left + over.width >= under.left + under.width &&
+          over.top + over.height >= under.top + under.height) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+bool Control::tabStop() const {
+  return takesFocus() && reachable() && !covered();
 }
 
 void Control::setEnabled(bool enabled) {
@@ -295,6 +337,11 @@ void StaticText::setLinkLook(bool linkLook) {
   notify(Property::Look);
 }
 
+void StaticText::setAutoSize(bool autoSize) {
+  autoSize_ = autoSize;
+  notify(Property::Bounds);
+}
+
 void Memo::addLine(const std::string& line) {
   lines_.push_back(line);
   notify(Property::Lines);
@@ -358,6 +405,20 @@ Control* Form::tryFind(std::string_view name) {
 Control& Form::find(std::string_view name) {
   if (Control* found = tryFind(name)) return *found;
   throw std::out_of_range("no control " + std::string(name) + " in form " + this->name());
+}
+
+Control* Form::nextTabStop(const Control* from, bool backwards) {
+  const auto count = static_cast<std::ptrdiff_t>(owned_.size());
+  auto at = std::find_if(owned_.begin(), owned_.end(),
+                         [from](const auto& control) { return control.get() == from; });
+  std::ptrdiff_t index = at == owned_.end() ? (backwards ? count : -1) : at - owned_.begin();
+  for (std::ptrdiff_t step = 0; step < count; ++step) {
+    index = (index + (backwards ? count - 1 : 1)) % count;
+    if (owned_[static_cast<std::size_t>(index)]->tabStop()) {
+      return owned_[static_cast<std::size_t>(index)].get();
+    }
+  }
+  return nullptr;
 }
 
 Timer& Form::timer(std::string_view name) {

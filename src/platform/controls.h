@@ -106,6 +106,12 @@ class Control {
 
   const std::string& caption() const { return caption_; }
   void setCaption(const std::string& caption);
+  // The control whose caption names this one, as the label beside an edit, spin edit or combo
+  // box does; its caption changes reach this control's observers too.
+  const Control* labelledBy() const { return labelledBy_; }
+  void setLabelledBy(Control* label);
+  // What assistive technology announces for the control.
+  const std::string& accessibleName() const;
   bool enabled() const { return enabled_; }
   void setEnabled(bool enabled);
   // Enabled here and in every parent: what the user can actually reach.
@@ -117,6 +123,20 @@ class Control {
   void setHint(const std::string& hint);
   bool bold() const { return bold_; }
   void setBold(bool bold);
+  // Drawn blue and underlined with a hand cursor while usable.
+  virtual bool drawnAsLink() const { return false; }
+  // As wide as its caption, whatever the width of its bounds.
+  virtual bool sizedToText() const { return false; }
+  // Where such a control lies with a caption `textWidth` wide: a right-aligned label keeps its
+  // right edge.
+  virtual Bounds boundsForText(int textWidth) const;
+
+  // A kind the keyboard can focus.
+  virtual bool takesFocus() const { return false; }
+  // Lies behind a visible sibling that covers all of it, so the user cannot see it.
+  bool covered() const;
+  // Tab reaches it: it takes the focus and is usable and seen.
+  bool tabStop() const;
 
   std::function<void()> onClick;
   // Runs the click handler, as a call from code does.
@@ -141,6 +161,8 @@ class Control {
   Bounds bounds_;
   std::string caption_;
   std::string hint_;
+  Control* labelledBy_ = nullptr;
+  Control* labelFor_ = nullptr;
   bool enabled_ = true;
   bool visible_ = true;
   bool bold_ = false;
@@ -163,6 +185,8 @@ class Label : public Control {
  public:
   Label(std::string name, Control* parent, ControlKind kind = ControlKind::Label)
       : Control(kind, std::move(name), parent) {}
+  bool sizedToText() const override { return true; }
+  Bounds boundsForText(int textWidth) const override;
   Alignment alignment() const { return alignment_; }
   void setAlignment(Alignment alignment);
 
@@ -175,6 +199,7 @@ class LinkLabel : public Label {
  public:
   LinkLabel(std::string name, Control* parent)
       : Label(std::move(name), parent, ControlKind::LinkLabel) {}
+  bool drawnAsLink() const override { return true; }
 };
 
 // A check box's click handler runs whenever its state changes, from code as from the user.
@@ -182,6 +207,7 @@ class CheckBox : public Control {
  public:
   CheckBox(std::string name, Control* parent)
       : Control(ControlKind::CheckBox, std::move(name), parent) {}
+  bool takesFocus() const override { return true; }
   bool checked() const { return checked_; }
   void setChecked(bool checked);
 
@@ -198,6 +224,7 @@ class RadioButton : public Control {
  public:
   RadioButton(std::string name, Control* parent)
       : Control(ControlKind::RadioButton, std::move(name), parent) {}
+  bool takesFocus() const override { return true; }
   bool checked() const { return checked_; }
   void setChecked(bool checked);
 
@@ -213,6 +240,7 @@ class Button : public Control {
  public:
   Button(std::string name, Control* parent)
       : Control(ControlKind::Button, std::move(name), parent) {}
+  bool takesFocus() const override { return true; }
   // Esc on the form clicks the visible, reachable button marked as the cancel button.
   bool cancel() const { return cancel_; }
   void setCancel(bool cancel) { cancel_ = cancel; }
@@ -226,6 +254,7 @@ class Edit : public Control {
  public:
   Edit(std::string name, Control* parent, ControlKind kind = ControlKind::Edit)
       : Control(kind, std::move(name), parent) {}
+  bool takesFocus() const override { return true; }
   const std::string& text() const { return text_; }
   void setText(const std::string& text);
   // Non-zero: every character is shown as this one (password boxes).
@@ -273,6 +302,7 @@ class ComboBox : public Control {
  public:
   ComboBox(std::string name, Control* parent)
       : Control(ControlKind::ComboBox, std::move(name), parent) {}
+  bool takesFocus() const override { return true; }
   const std::vector<std::string>& items() const { return items_; }
   void setItems(std::vector<std::string> items);
   int itemIndex() const { return itemIndex_; }
@@ -300,22 +330,27 @@ class ProgressBar : public Control {
   int marqueeInterval_ = 0;
 };
 
-// Static text with an optional single border, centred text and link look.
+// Static text with an optional single border, centred text, link look and size to its text.
 class StaticText : public Control {
  public:
   StaticText(std::string name, Control* parent)
       : Control(ControlKind::StaticText, std::move(name), parent) {}
+  bool drawnAsLink() const override { return linkLook_; }
+  bool sizedToText() const override { return autoSize_; }
   bool border() const { return border_; }
   void setBorder(bool border);
   bool centered() const { return centered_; }
   void setCentered(bool centered);
   bool linkLook() const { return linkLook_; }
   void setLinkLook(bool linkLook);
+  bool autoSize() const { return autoSize_; }
+  void setAutoSize(bool autoSize);
 
  private:
   bool border_ = false;
   bool centered_ = false;
   bool linkLook_ = false;
+  bool autoSize_ = false;
 };
 
 // Read-only lines, wrapped at the control's width; what does not fit stays unseen.
@@ -411,6 +446,9 @@ class Form : public Control {
     return *typed;
   }
   Control* tryFind(std::string_view name);
+  // Where Tab (or Shift+Tab) moves from `from`: the next tab stop in creation order, round the
+  // form; from a control that is none, or from none, the first (or last). Null when none is.
+  Control* nextTabStop(const Control* from, bool backwards);
   Timer& timer(std::string_view name);
   const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }
   // Every control of the form in creation order.

@@ -65,6 +65,7 @@ void applyFlags(Control& control, unsigned flags) {
     text->setBorder(flags & kBorder);
     text->setCentered(flags & kCentered);
     text->setLinkLook(flags & kLinkLook);
+    text->setAutoSize(flags & kAutoSize);
   }
 }
 
@@ -77,6 +78,7 @@ void buildControls(Form& form, std::span<const ControlSpec> specs) {
     control.setBounds(spec.bounds);
     control.setCaption(std::string(spec.caption));
     applyFlags(control, spec.flags);
+    if (!spec.labelledBy.empty()) control.setLabelledBy(&form.find(spec.labelledBy));
   }
 }
 

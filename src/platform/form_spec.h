@@ -23,6 +23,7 @@ enum ControlFlag : unsigned {
   kBorder = 1u << 7,
   kCentered = 1u << 8,
   kLinkLook = 1u << 9,
+  kAutoSize = 1u << 10,
 };
 
 struct ControlSpec {
@@ -32,6 +33,7 @@ struct ControlSpec {
   Bounds bounds;
   std::string_view caption = {};
   unsigned flags = 0;
+  std::string_view labelledBy = {};  // a control of an earlier row
 };
 
 // Creates the controls in order; a parent must come before its children.

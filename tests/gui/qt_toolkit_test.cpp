@@ -3,11 +3,17 @@
 
 #include "platform/qt/qt_toolkit.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 #include <array>
 
@@ -19,6 +25,20 @@ namespace {
 // Check boxes and radio buttons take clicks on their mark and caption.
 const QPoint kOnCaption(8, 8);
 
+// What a file or the utility may hand over: markup, mnemonic marks, the title's modified mark.
+const std::string kMarkup = "<b>Done</b> & [*] <i>ok</i>";
+
+bool hasBluePixels(QWidget* widget) {
+  const QImage image = widget->grab().toImage();
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.blue() > 150 && c.red() < 100 && c.green() < 100) return true;
+    }
+  }
+  return false;
+}
+
 constexpr std::array kSpecs = {
     ControlSpec{ControlKind::GroupBox, "GB_Opts", "", {8, 8, 200, 100}, "Options:"},
     ControlSpec{ControlKind::CheckBox, "ChBox_A", "GB_Opts", {8, 16, 150, 17}, "A"},
@@ -27,6 +47,21 @@ constexpr std::array kSpecs = {
     ControlSpec{ControlKind::Edit, "E_Text", "", {8, 120, 150, 21}},
     ControlSpec{ControlKind::Button, "Btn_Start", "", {100, 160, 80, 25}, "Start", kBold},
     ControlSpec{ControlKind::Button, "Btn_Stop", "", {100, 160, 80, 25}, "Stop", kBold},
+    ControlSpec{ControlKind::LinkLabel, "L_Forum", "", {210, 8, 40, 13}, "Forum"},
+    ControlSpec{ControlKind::StaticText,
+                "ST_Detail",
+                "",
+                {210, 30, 30, 13},
+                "See details",
+                kLinkLook | kAutoSize},
+    ControlSpec{ControlKind::StaticText,
+                "ST_RetCode",
+                "",
+                {8, 175, 280, 17},
+                "",
+                kLinkLook | kBorder | kCentered},
+    ControlSpec{ControlKind::LabeledEdit, "LE_Psw", "", {210, 70, 80, 21}, "Password:", kPassword},
+    ControlSpec{ControlKind::Memo, "M_Msg", "", {210, 100, 80, 40}},
 };
 
 }  // namespace
@@ -140,6 +175,106 @@ class QtToolkitTest : public QObject {
     f.toolkit.requestQuit();
     f.toolkit.run();  // returns at once instead of blocking
     QVERIFY(f.toolkit.quitRequested());
+  }
+
+  // A value longer than a line edit holds by default stays whole, in the box and after typing.
+  void editsHoldValuesOfAnyLength() {
+    Fixture f;
+    auto& model = f.form.find<Edit>("E_Text");
+    model.setText(std::string(40000, 'a'));
+    auto* edit = f.widget<QLineEdit>("E_Text");
+    QCOMPARE(edit->text().size(), 40000);
+    edit->end(false);
+    QTest::keyClick(edit, Qt::Key_B);
+    QCOMPARE(model.text(), std::string(40000, 'a') + "b");
+  }
+
+  void passwordBoxShowsAStarForEveryCharacter() {
+    Fixture f;
+    f.form.find<Edit>("LE_Psw").setText("s3cret");
+    QCOMPARE(f.widget<QLineEdit>("LE_Psw")->displayText(), QString("******"));
+  }
+
+  // Nothing from a file or from the utility is taken for rich text or for marks.
+  void textsAreShownAsWritten() {
+    Fixture f;
+    const QString written = QString::fromStdString(kMarkup);
+    f.form.setCaption(kMarkup);
+    QCOMPARE(f.toolkit.widget(f.form)->windowHandle()->title(), written);
+    for (const char* name : {"GB_Opts", "ChBox_A", "RB_X", "Btn_Start", "ST_RetCode", "L_Forum"}) {
+      f.form.find(name).setCaption(kMarkup);
+      QCOMPARE(QAccessible::queryAccessibleInterface(f.toolkit.widget(f.form.find(name)))
+                   ->text(QAccessible::Name),
+               written);
+    }
+    // Drawn as rich text, the result line would be as wide as "Done ok".
+    auto* result = f.widget<QLabel>("ST_RetCode");
+    QCOMPARE(result->text(), written);
+    QVERIFY(result->sizeHint().width() > result->fontMetrics().horizontalAdvance(written));
+    QCOMPARE(f.widget<QCheckBox>("ChBox_A")->text(), QString("<b>Done</b> && [*] <i>ok</i>"));
+    QCOMPARE(f.widget<QGroupBox>("GB_Opts")->title(), QString("<b>Done</b> && [*] <i>ok</i>"));
+
+    auto& memo = f.form.find<Memo>("M_Msg");
+    memo.addLine(kMarkup);
+    QCOMPARE(f.widget<QPlainTextEdit>("M_Msg")->toPlainText(), written);
+    f.form.find("E_Text").setHint(kMarkup);
+    QTextDocument tip;
+    tip.setHtml(f.toolkit.widget(f.form.find("E_Text"))->toolTip());
+    QCOMPARE(tip.toPlainText(), written);
+  }
+
+  // As the check boxes beside them: grey, no underline, no hand; also when the parent is disabled.
+  void disabledLinksLookDisabled() {
+    Fixture f;
+    for (const char* name : {"L_Forum", "ST_Detail"}) {
+      auto& model = f.form.find(name);
+      QWidget* link = f.toolkit.widget(model);
+      QVERIFY(hasBluePixels(link));
+      QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+      QVERIFY(link->font().underline());
+      model.setEnabled(false);
+      QVERIFY2(!hasBluePixels(link), name);
+      QCOMPARE(link->cursor().shape(), Qt::ArrowCursor);
+      QVERIFY(!link->font().underline());
+      model.setEnabled(true);
+      QVERIFY(hasBluePixels(link));
+    }
+    f.form.setEnabled(false);
+    QVERIFY(!hasBluePixels(f.toolkit.widget(f.form.find("L_Forum"))));
+    QVERIFY(!f.toolkit.widget(f.form.find("L_Forum"))->font().underline());
+  }
+
+  // "Details anzeigen" fits where "See details" was laid out; the result line keeps its width.
+  void linksAreSizedToTheirText() {
+    Fixture f;
+    for (const char* name : {"L_Forum", "ST_Detail"}) {
+      f.form.find(name).setCaption("Details anzeigen");
+      auto* link = f.widget<QLabel>(name);
+      QVERIFY2(link->width() >= link->fontMetrics().horizontalAdvance(link->text()), name);
+      QCOMPARE(link->x(), 210);
+    }
+    f.form.find("ST_RetCode").setCaption("Done");
+    QCOMPARE(f.toolkit.widget(f.form.find("ST_RetCode"))->width(), 280);
+  }
+
+  // A Russian layout types "ы" on the S key; the key, not the character, makes Alt+S.
+  void altSIsTheSKeyWhateverTheLayout() {
+    Fixture f;
+    std::vector<int> keys;
+    f.form.setKeyPreview(true);
+    f.form.onKeyDown = [&](const KeyEvent& e) {
+      if (e.alt) keys.push_back(e.key);
+    };
+    constexpr int kKeyYeru = 0x42B;  // the key Qt reports for "ы"
+    constexpr quint32 kKeyCodeOfS = 39;
+    constexpr quint32 kKeyCodeOfD = 40;
+    QWidget* edit = f.toolkit.widget(f.form.find("E_Text"));
+    for (quint32 code : {kKeyCodeOfS, kKeyCodeOfD}) {
+      QKeyEvent press(QEvent::KeyPress, kKeyYeru, Qt::AltModifier, code, 0x6d9, 0,
+                      QString::fromUtf8("\xD1\x8B"));
+      QApplication::sendEvent(edit, &press);
+    }
+    QCOMPARE(keys, (std::vector<int>{'S', 'D'}));
   }
 
   void altSReachesAFormWithKeyPreview() {

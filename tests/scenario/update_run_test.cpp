@@ -268,6 +268,7 @@ TEST_F(RunScenario, AUtilityThatCannotStartIsReportedAndTheLogStaysAsItWas) {
   const std::string previous = "0\r\nold\r\nPrevious result\r\n";
   run->writeOldRunLog(previous);
   TFMain& w = run->open();
+  w.ChBox_RptDisplay.setChecked(true);
   run->tickAndApply();
   const auto previousTime = fs::last_write_time(run->folder.file(kRunLogFileName));
   makeUnstartable(run->folder.file("Updater.exe"));
@@ -283,6 +284,7 @@ TEST_F(RunScenario, AUtilityThatCannotStartIsReportedAndTheLogStaysAsItWas) {
   EXPECT_EQ(run->runLog(), previous);
   EXPECT_EQ(fs::last_write_time(run->folder.file(kRunLogFileName)), previousTime);
   EXPECT_TRUE(run->resultLine().ends_with("(0) Previous result"));
+  EXPECT_TRUE(run->toolkit.consoleTitles().empty()) << "no empty console beside the error";
   expectIdleAfterARun(w);
 }
 

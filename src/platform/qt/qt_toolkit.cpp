@@ -17,7 +17,10 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+#include <limits>
 
+#include "platform/qt/key_letters.h"
+#include "platform/qt/plain_text.h"
 #include "platform/qt/qt_widgets.h"
 
 namespace qu {
@@ -27,9 +30,13 @@ QString qs(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-// Button captions are plain text; "&" would otherwise mark a mnemonic.
-QString plainButtonText(const std::string& text) {
-  return qs(text).replace("&", "&&");
+// What a widget shows is what the model holds: a label never takes text for markup, and a line
+// edit never cuts a value (by default it stops at 32,767 characters).
+void showAsWritten(QWidget* widget) {
+  if (auto* label = qobject_cast<QLabel*>(widget)) label->setTextFormat(Qt::PlainText);
+  auto* line = qobject_cast<QLineEdit*>(widget);
+  if (auto* spin = dynamic_cast<ModelSpinBox*>(widget)) line = spin->editor();
+  if (line) line->setMaxLength(std::numeric_limits<int>::max());
 }
 
 // The window's fixed geometry was laid out for Tahoma 8 pt (11 px); Debian ships a metric
@@ -109,15 +116,15 @@ class QtToolkit::KeyFilter : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
     // A key the focused control ignores travels up its parents; the form sees it once, at the
-    // first receiver.
+    // first receiver. A key that comes to the same receiver again is the next press, even where
+    // it reuses the address of the last.
     auto* receiver = static_cast<QWidget*>(watched);
-    const bool travelling =
-        event == lastEvent_ && lastReceiver_ && receiver->isAncestorOf(lastReceiver_);
+    const bool travelling = event == lastEvent_ && lastReceiver_ && receiver != lastReceiver_ &&
+                            receiver->isAncestorOf(lastReceiver_);
     lastEvent_ = event;
     lastReceiver_ = receiver;
     if (travelling) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    return toolkit_.keyPressed(static_cast<QWidget*>(watched), key->key(), key->modifiers());
+    return toolkit_.keyPressed(receiver, *static_cast<QKeyEvent*>(event));
   }
 
  private:
@@ -154,7 +161,8 @@ void QtToolkit::formDestroyed(Form& form) {
 
 void QtToolkit::realize(Form& form) {
   forms_.push_back(&form);
-  auto* window = new FormWidget(form, windowFlags(form));
+  auto* window = new FormWidget(form, windowFlags(form),
+                                [this, &form](bool forwards) { return moveFocus(form, forwards); });
   widgets_[&form] = window;
   window->setAutoFillBackground(true);
   QPalette palette = window->palette();
@@ -164,6 +172,14 @@ void QtToolkit::realize(Form& form) {
   window->setPalette(palette);
   for (auto& control : form.controls()) {
     createWidget(*control, widgets_.at(control->parent()));
+  }
+  // A box's label is also its buddy: on Linux assistive technology names a combo box by its
+  // value and takes the label from that relation.
+  for (auto& control : form.controls()) {
+    const Control* label = control->labelledBy();
+    if (auto* text = label ? qobject_cast<QLabel*>(widget(*label)) : nullptr) {
+      text->setBuddy(widget(*control));
+    }
   }
   mirrorAll(form);
   for (auto& control : form.controls()) mirrorAll(*control);
@@ -253,6 +269,8 @@ QWidget* QtToolkit::createWidget(Control& control, QWidget* parent) {
     case ControlKind::Form:
       break;
   }
+  showAsWritten(widget);
+  showAsWritten(captionLabel(control));
   widget->setObjectName(qs(control.name()));
   widgets_[&control] = widget;
   connectInput(control, widget);
@@ -325,12 +343,13 @@ void QtToolkit::mirror(Control& control, Property property) {
       }
       break;
     case Property::Hint:
-      widget->setToolTip(qs(control.hint()));
+      widget->setToolTip(plainToolTip(control.hint()));
       break;
     case Property::Font: {
       QFont font = widget->font();
       font.setBold(control.bold());
       widget->setFont(font);
+      if (control.sizedToText()) fitToText(control, static_cast<QLabel*>(widget));
       break;
     }
     case Property::ZOrder:
@@ -389,18 +408,20 @@ void QtToolkit::mirror(Control& control, Property property) {
 
 void QtToolkit::mirrorCaption(Control& control, QWidget* widget) {
   const std::string& caption = control.caption();
+  widget->setAccessibleName(plainText(control.accessibleName()));
   if (auto* form = dynamic_cast<FormWidget*>(widget)) {
-    form->setWindowTitle(qs(caption));
+    form->setWindowTitle(plainWindowTitle(caption));
   } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-    group->setTitle(qs(caption));
+    group->setTitle(plainButtonText(caption));
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(plainButtonText(caption));
   } else if (QWidget* label = captionLabel(control)) {
-    static_cast<QLabel*>(label)->setText(qs(caption));
+    static_cast<QLabel*>(label)->setText(plainText(caption));
   } else if (auto* text = qobject_cast<QLabel*>(widget);
              text && control.kind() != ControlKind::Image) {
-    text->setText(qs(caption));
-    if (auto* label = dynamic_cast<Label*>(&control)) fitLabel(*label, text);
+    // A label with a buddy takes "&" as a mnemonic mark.
+    text->setText(text->buddy() ? plainButtonText(caption) : plainText(caption));
+    if (control.sizedToText()) fitToText(control, text);
   }
 }
 
@@ -411,20 +432,19 @@ void QtToolkit::mirrorGeometry(Control& control, QWidget* widget) {
     return;
   }
   widget->setGeometry(b.left, b.top, b.width, b.height);
-  if (auto* label = dynamic_cast<Label*>(&control)) fitLabel(*label, static_cast<QLabel*>(widget));
+  if (control.sizedToText()) fitToText(control, static_cast<QLabel*>(widget));
   if (QWidget* caption = captionLabel(control)) {
     // A labelled edit's caption sits just above the box.
     caption->setGeometry(b.left, b.top - 16, b.width, 13);
   }
 }
 
-// Labels size themselves to their text, so a longer translation is not cut; a right-aligned
-// label keeps its right edge.
-void QtToolkit::fitLabel(const Label& label, QLabel* widget) {
-  const Bounds& b = label.bounds();
-  const int width = widget->fontMetrics().horizontalAdvance(widget->text()) + 1;
-  const int left = label.alignment() == Alignment::Right ? b.left + b.width - width : b.left;
-  widget->setGeometry(left, b.top, width, b.height);
+// Labels and links size themselves to their text, so a longer translation is not cut; a
+// right-aligned label keeps its right edge.
+void QtToolkit::fitToText(const Control& control, QLabel* widget) {
+  const Bounds b =
+      control.boundsForText(widget->fontMetrics().horizontalAdvance(widget->text()) + 1);
+  widget->setGeometry(b.left, b.top, b.width, b.height);
 }
 
 void QtToolkit::mirrorZOrder(Control& parent) {
@@ -434,24 +454,23 @@ void QtToolkit::mirrorZOrder(Control& parent) {
 }
 
 void QtToolkit::mirrorLook(Control& control, QWidget* widget) {
+  if (auto* link = dynamic_cast<ClickableLabel*>(widget)) link->setLinkLook(control.drawnAsLink());
   if (auto* label = dynamic_cast<Label*>(&control)) {
     auto* text = static_cast<QLabel*>(widget);
     text->setAlignment(label->alignment() == Alignment::Right ? Qt::AlignRight | Qt::AlignVCenter
                                                               : Qt::AlignLeft | Qt::AlignVCenter);
-    if (control.kind() == ControlKind::LinkLabel) {
-      text->setStyleSheet("color: blue; text-decoration: underline;");
-      text->setCursor(Qt::PointingHandCursor);
-    }
   } else if (auto* stat = dynamic_cast<StaticText*>(&control)) {
     auto* text = static_cast<QLabel*>(widget);
     text->setFrameStyle(stat->border() ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     text->setAlignment(stat->centered() ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-    text->setStyleSheet(stat->linkLook() ? "color: blue; text-decoration: underline;" : "");
-    if (stat->linkLook()) text->setCursor(Qt::PointingHandCursor);
   } else if (auto* edit = dynamic_cast<Edit*>(&control);
              edit && control.kind() != ControlKind::SpinEdit) {
-    static_cast<QLineEdit*>(widget)->setEchoMode(edit->passwordChar() ? QLineEdit::Password
-                                                                      : QLineEdit::Normal);
+    auto* line = static_cast<QLineEdit*>(widget);
+    const auto mask = static_cast<unsigned char>(edit->passwordChar());
+    line->setEchoMode(mask ? QLineEdit::Password : QLineEdit::Normal);
+    // The style's own mask is a dot; the model names the character.
+    line->setStyleSheet(mask ? QString("QLineEdit { lineedit-password-character: %1; }").arg(mask)
+                             : QString());
   }
 }
 
@@ -553,20 +572,49 @@ QWidget* QtToolkit::captionLabel(const Control& control) const {
   return it == captionLabels_.end() ? nullptr : it->second.data();
 }
 
-bool QtToolkit::keyPressed(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {
-  QWidget* window = target->window();
+Form* QtToolkit::formOf(const QWidget* window) const {
   for (Form* form : forms_) {
-    if (widget(*form) != window) continue;
-    KeyEvent event;
-    event.key =
-        key == Qt::Key_Escape ? kKeyEscape : (key >= Qt::Key_A && key <= Qt::Key_Z ? key : 0);
-    if (event.key == 0) return false;
-    event.alt = modifiers & Qt::AltModifier;
-    event.ctrl = modifiers & Qt::ControlModifier;
-    event.shift = modifiers & Qt::ShiftModifier;
-    return form->keyDown(event);
+    if (widget(*form) == window) return form;
   }
-  return false;
+  return nullptr;
+}
+
+Control* QtToolkit::focusedControl(Form& form) const {
+  for (QWidget* focus = QApplication::focusWidget(); focus; focus = focus->parentWidget()) {
+    for (auto& control : form.controls()) {
+      if (widget(*control) == focus) return control.get();
+    }
+  }
+  return nullptr;
+}
+
+// Tab and Shift+Tab walk the model's tab stops, whatever Qt's focus chain holds.
+bool QtToolkit::moveFocus(Form& form, bool forwards) {
+  Control* next = form.nextTabStop(focusedControl(form), !forwards);
+  QWidget* target = next ? widget(*next) : nullptr;
+  if (!target) return false;
+  target->setFocus(forwards ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
+bool QtToolkit::keyPressed(QWidget* target, const QKeyEvent& key) {
+  Form* form = formOf(target->window());
+  if (!form) return false;
+  const Qt::KeyboardModifiers modifiers = key.modifiers();
+  const bool plain = !(modifiers & (Qt::AltModifier | Qt::ControlModifier));
+  // Enter presses the focused button, as Space does.
+  if (plain && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
+    auto* button = qobject_cast<QPushButton*>(target);
+    if (button) button->click();
+    return button != nullptr;
+  }
+  KeyEvent event;
+  event.key = key.key() == Qt::Key_Escape ? kKeyEscape : letterKey(key);
+  if (event.key == 0) return false;
+  event.alt = modifiers & Qt::AltModifier;
+  event.ctrl = modifiers & Qt::ControlModifier;
+  event.shift = modifiers & Qt::ShiftModifier;
+  return form->keyDown(event);
 }
 
 }  // namespace qu

@@ -13,6 +13,7 @@
 #include "platform/toolkit.h"
 
 class QEventLoop;
+class QKeyEvent;
 class QLabel;
 class QTimer;
 
@@ -58,11 +59,14 @@ class QtToolkit : public Toolkit, private ModelObserver {
   void mirrorCaption(Control& control, QWidget* widget);
   void mirrorGeometry(Control& control, QWidget* widget);
   void mirrorZOrder(Control& parent);
-  void fitLabel(const Label& label, QLabel* widget);
+  void fitToText(const Control& control, QLabel* widget);
   void mirrorLook(Control& control, QWidget* widget);
   void formVisibilityChanged(Form& form, QWidget* widget);
   void centre(Form& form, QWidget* widget);
-  bool keyPressed(QWidget* target, int key, Qt::KeyboardModifiers modifiers);
+  Form* formOf(const QWidget* window) const;
+  Control* focusedControl(Form& form) const;
+  bool moveFocus(Form& form, bool forwards);
+  bool keyPressed(QWidget* target, const QKeyEvent& key);
 
   std::unordered_map<const Control*, QPointer<QWidget>> widgets_;
   std::unordered_map<const Control*, QPointer<QWidget>> captionLabels_;

@@ -9,21 +9,51 @@
 
 namespace qu {
 
-FormWidget::FormWidget(Form& form, Qt::WindowFlags flags) : QWidget(nullptr, flags), form_(form) {}
+FormWidget::FormWidget(Form& form, Qt::WindowFlags flags, std::function<bool(bool)> moveFocus)
+    : QWidget(nullptr, flags), form_(form), moveFocus_(std::move(moveFocus)) {}
 
 void FormWidget::closeEvent(QCloseEvent* event) {
   event->ignore();
   form_.userClose();
 }
 
+bool FormWidget::focusNextPrevChild(bool next) {
+  return moveFocus_(next);
+}
+
 ClickableLabel::ClickableLabel(std::function<void()> onClick, QWidget* parent)
     : QLabel(parent), onClick_(std::move(onClick)) {}
+
+void ClickableLabel::setLinkLook(bool link) {
+  link_ = link;
+  setStyleSheet(link ? "QLabel:enabled { color: blue; }" : "");
+  showUsable();
+}
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
     onClick_();
   }
   QLabel::mouseReleaseEvent(event);
+}
+
+// Also when a parent is disabled or enabled.
+void ClickableLabel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange) showUsable();
+  QLabel::changeEvent(event);
+}
+
+// A style sheet's underline would stay on a disabled label; the font's follows the state.
+void ClickableLabel::showUsable() {
+  const bool usable = link_ && isEnabled();
+  QFont underlined = font();
+  underlined.setUnderline(usable);
+  setFont(underlined);
+  if (usable) {
+    setCursor(Qt::PointingHandCursor);
+  } else {
+    unsetCursor();
+  }
 }
 
 ModelSpinBox::ModelSpinBox(SpinEdit& spin, QWidget* parent)

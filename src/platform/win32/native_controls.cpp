@@ -145,24 +145,7 @@ int textWidth(HWND window) {
 }
 
 bool looksLikeLink(const Control& control) {
-  if (control.kind() == ControlKind::LinkLabel) return true;
-  const auto* text = dynamic_cast<const StaticText*>(&control);
-  return text && text->linkLook();
-}
-
-bool takesFocus(const Control& control) {
-  switch (control.kind()) {
-    case ControlKind::CheckBox:
-    case ControlKind::RadioButton:
-    case ControlKind::Button:
-    case ControlKind::Edit:
-    case ControlKind::LabeledEdit:
-    case ControlKind::SpinEdit:
-    case ControlKind::ComboBox:
-      return true;
-    default:
-      return false;
-  }
+  return control.drawnAsLink() && control.enabled();
 }
 
 }  // namespace qu

@@ -42,9 +42,8 @@ std::wstring windowText(HWND window);
 // The width of a window's text in the window's own font.
 int textWidth(HWND window);
 
-// Link look: blue, underlined, hand cursor.
+// Link look: blue, underlined, hand cursor, while the link can be used; a disabled link looks
+// like any disabled text.
 bool looksLikeLink(const Control& control);
-// Controls that take the focus from the keyboard.
-bool takesFocus(const Control& control);
 
 }  // namespace qu

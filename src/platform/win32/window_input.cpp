@@ -21,22 +21,6 @@ bool isContainerOrForm(HWND window) {
   return lstrcmpW(name, kFormClass) == 0 || lstrcmpW(name, kContainerClass) == 0;
 }
 
-// The radio buttons of a parent form one stop: its selected one, or its first when none is.
-bool isTabStop(const Control& control) {
-  const auto* radio = dynamic_cast<const RadioButton*>(&control);
-  if (!radio || radio->checked()) return true;
-  for (const Control* sibling : control.parent()->children()) {
-    const auto* other = dynamic_cast<const RadioButton*>(sibling);
-    if (other && other->checked() && other->reachable()) return false;
-  }
-  for (const Control* sibling : control.parent()->children()) {
-    if (dynamic_cast<const RadioButton*>(sibling) && sibling->reachable()) {
-      return sibling == &control;
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
 LRESULT WindowMirror::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -180,31 +164,10 @@ void WindowMirror::focusFirst(Form& form) {
   moveFocus(form, nullptr, false);
 }
 
-// Tab and Shift+Tab walk the controls in creation order, as the model lists them.
+// Tab and Shift+Tab walk the model's tab stops.
 void WindowMirror::moveFocus(Form& form, HWND focus, bool backwards) {
-  std::vector<HWND> stops;
-  std::size_t current = 0;
-  bool found = false;
-  for (auto& control : form.controls()) {
-    HWND own = window(*control);
-    if (!own || !takesFocus(*control) || !control->reachable() || !control->showing() ||
-        !isTabStop(*control)) {
-      continue;
-    }
-    if (focus && (own == focus || IsChild(own, focus))) {
-      current = stops.size();
-      found = true;
-    }
-    stops.push_back(own);
-  }
-  if (stops.empty()) return;
-  std::size_t next = 0;
-  if (found) {
-    next = backwards ? (current + stops.size() - 1) % stops.size() : (current + 1) % stops.size();
-  } else if (backwards) {
-    next = stops.size() - 1;
-  }
-  SetFocus(stops[next]);
+  Control* current = focus ? controlOf(focus) : nullptr;
+  if (Control* next = form.nextTabStop(current, backwards)) SetFocus(window(*next));
 }
 
 Form* WindowMirror::formOfWindow(HWND window) const {
@@ -232,6 +195,13 @@ bool WindowMirror::preTranslate(const MSG& message) {
   const bool ctrl = down(VK_CONTROL);
   if (key == VK_TAB && !alt && !ctrl) {
     moveFocus(*form, GetFocus(), down(VK_SHIFT));
+    return true;
+  }
+  // Enter presses the focused button, as Space does.
+  if (key == VK_RETURN && !alt && !ctrl) {
+    Control* focused = controlOf(GetFocus());
+    if (!focused || focused->kind() != ControlKind::Button) return false;
+    focused->userClick();
     return true;
   }
   KeyEvent event;

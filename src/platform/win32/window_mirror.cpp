@@ -175,6 +175,7 @@ void WindowMirror::mirror(Control& control, Property property) {
       if (control.kind() == ControlKind::Form) break;
       EnableWindow(window, control.enabled());
       if (native.companion) EnableWindow(native.companion, control.enabled());
+      if (control.drawnAsLink()) mirrorFont(control, native);
       break;
     case Property::Visible:
       if (auto* form = dynamic_cast<Form*>(&control)) {
@@ -273,13 +274,10 @@ void WindowMirror::mirrorGeometry(Control& control, const NativeWindows& native)
       // The arrows take their place at the box's right edge, inside its bounds.
       SendMessageW(native.companion, UDM_SETBUDDY, reinterpret_cast<WPARAM>(native.window), 0);
       break;
-    case ControlKind::Label:
-    case ControlKind::LinkLabel:
-      fitLabel(control, native.window);
-      break;
     default:
       break;
   }
+  if (control.sizedToText()) fitToText(control, native.window);
 }
 
 void WindowMirror::mirrorCaption(Control& control, const NativeWindows& native) {
@@ -298,28 +296,22 @@ void WindowMirror::mirrorCaption(Control& control, const NativeWindows& native) 
       break;
     case ControlKind::Form:
     case ControlKind::StaticText:
-      SetWindowTextW(native.window, widen(caption).c_str());
-      break;
     case ControlKind::Label:
     case ControlKind::LinkLabel:
       SetWindowTextW(native.window, widen(caption).c_str());
-      fitLabel(control, native.window);
       break;
     default:
       break;
   }
+  if (control.sizedToText()) fitToText(control, native.window);
 }
 
-// Labels size themselves to their text, so a longer translation is not cut; a right-aligned
-// label keeps its right edge.
-void WindowMirror::fitLabel(Control& control, HWND window) {
-  const auto& label = static_cast<const Label&>(control);
-  const Bounds& b = label.bounds();
+// Labels and links size themselves to their text, so a longer translation is not cut.
+void WindowMirror::fitToText(const Control& control, HWND window) {
   // Wine draws some texts a pixel or two wider than it measures them.
   constexpr int kSlack = 3;
-  const int width = textWidth(window) + kSlack;
-  const int left = label.alignment() == Alignment::Right ? b.left + b.width - width : b.left;
-  MoveWindow(window, left, b.top, width, b.height, TRUE);
+  const Bounds b = control.boundsForText(textWidth(window) + kSlack);
+  MoveWindow(window, b.left, b.top, b.width, b.height, TRUE);
 }
 
 // Front to back: each window goes to the bottom in turn, so the model's front one ends on top.
@@ -334,6 +326,24 @@ void WindowMirror::mirrorZOrder(Control& parent) {
   // A group box's frame lies under everything in it.
   if (const NativeWindows* own = native(parent); own && parent.kind() == ControlKind::GroupBox) {
     SetWindowPos(own->companion, HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+  }
+  placeLabels(parent);
+}
+
+// Windows screen readers name a box that has no text of its own by the label window just before
+// it in the tab order, which is the window just above it: each box's label goes there.
+void WindowMirror::placeLabels(Control& parent) {
+  for (Control* child : parent.children()) {
+    const NativeWindows* box = native(*child);
+    const NativeWindows* naming = child->labelledBy() ? native(*child->labelledBy()) : nullptr;
+    HWND label = child->kind() == ControlKind::LabeledEdit ? box->companion
+                 : naming                                  ? naming->window
+                                                           : nullptr;
+    if (!label || GetParent(label) != GetParent(box->window)) continue;
+    HWND above = GetWindow(box->window, GW_HWNDPREV);
+    if (above == label) continue;
+    SetWindowPos(label, above ? above : HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
   }
 }
@@ -352,7 +362,6 @@ void WindowMirror::mirrorLook(Control& control, const NativeWindows& native) {
   if (auto* label = dynamic_cast<Label*>(&control)) {
     const bool right = label->alignment() == Alignment::Right;
     setStyleBits(window, SS_RIGHT, right);
-    fitLabel(control, window);
   } else if (auto* text = dynamic_cast<StaticText*>(&control)) {
     setStyleBits(window, WS_BORDER, text->border());
     setStyleBits(window, SS_CENTER | SS_CENTERIMAGE, text->centered());
@@ -361,9 +370,13 @@ void WindowMirror::mirrorLook(Control& control, const NativeWindows& native) {
     SendMessageW(window, EM_SETPASSWORDCHAR, static_cast<WPARAM>(edit->passwordChar()), 0);
     InvalidateRect(window, nullptr, TRUE);
   }
-  if (auto* spin = dynamic_cast<SpinEdit*>(&control)) {
-    SendMessageW(window, EM_LIMITTEXT, static_cast<WPARAM>(std::max(spin->maxLength(), 0)), 0);
+  if (dynamic_cast<Edit*>(&control)) {
+    // No limit (0) lifts the edit's own of 30,000 typed characters, so a long value takes more.
+    const auto* spin = dynamic_cast<SpinEdit*>(&control);
+    SendMessageW(window, EM_SETLIMITTEXT,
+                 static_cast<WPARAM>(spin ? std::max(spin->maxLength(), 0) : 0), 0);
   }
+  if (control.sizedToText()) fitToText(control, window);
 }
 
 void WindowMirror::mirrorHint(Control& control, const NativeWindows& native) {

@@ -61,10 +61,11 @@ class WindowMirror final : private ModelObserver {
   void mirrorGeometry(Control& control, const NativeWindows& native);
   void mirrorCaption(Control& control, const NativeWindows& native);
   void mirrorZOrder(Control& parent);
+  void placeLabels(Control& parent);
   void mirrorLook(Control& control, const NativeWindows& native);
   void mirrorFont(Control& control, const NativeWindows& native);
   void mirrorHint(Control& control, const NativeWindows& native);
-  void fitLabel(Control& control, HWND window);
+  void fitToText(const Control& control, HWND window);
   void formVisibilityChanged(Form& form, HWND window);
   void centre(Form& form, HWND window);
   void endModal(Form& form);

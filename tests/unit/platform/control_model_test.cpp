@@ -192,6 +192,34 @@ TEST_F(ControlModel, FormShowCloseAndKeys) {
   EXPECT_EQ(keys, std::vector<int>{'S'});
 }
 
+// Tab walks the usable controls in creation order, radio buttons each on their own, and skips
+// what the user cannot see: hidden, disabled (also through a parent) and covered controls.
+TEST_F(ControlModel, TabStopsFollowCreationOrderAndSkipWhatCannotBeUsed) {
+  auto walk = [&](bool backwards) {
+    std::vector<std::string> names;
+    const Control* at = nullptr;
+    for (int i = 0; i < 10; ++i) {
+      at = form.nextTabStop(at, backwards);
+      names.push_back(at->name());
+    }
+    return names;
+  };
+  using Names = std::vector<std::string>;
+  EXPECT_EQ(walk(false), (Names{"ChBox_A", "RB_X", "RB_Y", "RB_Other", "E_Text", "SE_Port",
+                                "CB_Lng", "Btn_Stop", "Btn_Close", "ChBox_A"}));
+  EXPECT_EQ(walk(true), (Names{"Btn_Close", "Btn_Stop", "CB_Lng", "SE_Port", "E_Text", "RB_Other",
+                               "RB_Y", "RB_X", "ChBox_A", "Btn_Close"}));
+
+  form.find("Btn_Start").bringToFront();
+  form.find("GB_Test").setEnabled(false);
+  EXPECT_EQ(form.nextTabStop(&form.find("CB_Lng"), false)->name(), "Btn_Start");
+  EXPECT_EQ(form.nextTabStop(&form.find("Btn_Close"), false)->name(), "RB_Other");
+  EXPECT_EQ(form.nextTabStop(&form.find("RB_X"), false)->name(), "RB_Other")
+      << "from a control that has just become unusable";
+  form.close();
+  EXPECT_EQ(form.nextTabStop(nullptr, false), nullptr) << "a closed form has none";
+}
+
 class RecordingObserver : public ModelObserver {
  public:
   void propertyChanged(Control& control, Property property) override {
@@ -221,6 +249,24 @@ TEST_F(ControlModel, ObserverSeesEveryEffectiveChangeOnce) {
                                               {"RB_Y", Property::Checked},
                                               {"Btn_Start", Property::Bounds}}));
   EXPECT_EQ(observer.timers, (std::vector<std::string>{"Timer", "Timer"}));
+  form.setObserver(nullptr);
+}
+
+// An edit is named by its label, and a new caption of the label reaches the edit's observers.
+TEST_F(ControlModel, AnEditIsNamedByItsLabel) {
+  auto& edit = form.find("E_Text");
+  auto& label = form.find("L_First");
+  EXPECT_EQ(form.find("ChBox_A").accessibleName(), "A");
+  EXPECT_EQ(edit.accessibleName(), "");
+  edit.setLabelledBy(&label);
+  EXPECT_EQ(edit.accessibleName(), "first");
+  RecordingObserver observer;
+  form.setObserver(&observer);
+  label.setCaption("Proxy address:");
+  EXPECT_EQ(edit.accessibleName(), "Proxy address:");
+  using C = std::pair<std::string, Property>;
+  EXPECT_EQ(observer.changes,
+            (std::vector<C>{{"L_First", Property::Caption}, {"E_Text", Property::Caption}}));
   form.setObserver(nullptr);
 }
 

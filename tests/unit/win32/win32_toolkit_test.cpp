@@ -11,6 +11,7 @@
 #include <memory>
 #include <thread>
 
+#include "platform/win32/gdi_resources.h"
 #include "platform/win32/native_controls.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_mirror.h"
@@ -75,6 +76,16 @@ class ToolkitTest : public ::testing::Test {
   void show() {
     toolkit.realize(*form);
     toolkit.showMain(*form);
+  }
+  // Runs each step on the loop, the next once the messages the previous one posted are handled.
+  void runSteps(const std::vector<std::function<void()>>& steps) {
+    std::function<void(std::size_t)> next = [&](std::size_t step) {
+      if (step == steps.size()) return toolkit.requestQuit();
+      steps[step]();
+      toolkit.post([&next, step] { next(step + 1); });
+    };
+    toolkit.post([&] { next(0); });
+    toolkit.run();
   }
 
   Win32Toolkit toolkit;
@@ -350,33 +361,140 @@ TEST_F(ToolkitTest, WorkPostedFromAnyThreadRunsOnTheLoopsThread) {
   EXPECT_EQ(ranOn, loopThread);
 }
 
-TEST_F(ToolkitTest, TabWalksTheReachableControlsInCreationOrder) {
+// Radio buttons are stops of their own, so Space can select each; a button covered by the one
+// in front of it is no stop.
+TEST_F(ToolkitTest, TabWalksTheUsableControlsInCreationOrder) {
   auto& first = add<Edit>("E1", nullptr, {10, 10, 100, 21});
   auto& disabled = add<Edit>("E2", nullptr, {10, 40, 100, 21});
   auto& all = add<RadioButton>("R1", nullptr, {10, 70, 100, 17}, "All");
   auto& selected = add<RadioButton>("R2", nullptr, {10, 90, 100, 17}, "Selected");
-  auto& last = add<Button>("B", nullptr, {10, 120, 75, 25}, "OK");
+  auto& covered = add<Button>("Start", nullptr, {10, 120, 75, 25}, "Start");
+  auto& last = add<Button>("Stop", nullptr, {10, 120, 75, 25}, "Stop");
   disabled.setEnabled(false);
   selected.setChecked(true);
-  static_cast<void>(all);
   show();
   SetFocus(window(first));
   std::vector<HWND> visited;
   // Each Tab is a key message for the loop; the focus is read once it has been handled.
-  std::function<void(int)> press = [&](int left) {
-    if (left == 0) return toolkit.requestQuit();
-    PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
-    toolkit.post([&, left] {
-      visited.push_back(GetFocus());
-      press(left - 1);
-    });
+  auto holdShift = [](bool held) {
+    BYTE keys[256] = {};
+    keys[VK_SHIFT] = held ? 0x80 : 0;
+    SetKeyboardState(keys);
   };
-  toolkit.post([&] { press(3); });
-  toolkit.run();
-  ASSERT_EQ(visited.size(), 3u);
-  EXPECT_EQ(visited[0], window(selected));
-  EXPECT_EQ(visited[1], window(last));
-  EXPECT_EQ(visited[2], window(first));
+  auto tab = [&](bool backwards) {
+    holdShift(backwards);
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+  };
+  auto seenThenTab = [&](bool backwards) {
+    return [&, backwards] {
+      visited.push_back(GetFocus());
+      tab(backwards);
+    };
+  };
+  runSteps({[&] { tab(false); }, seenThenTab(false), seenThenTab(false), seenThenTab(false),
+            seenThenTab(true), [&] { visited.push_back(GetFocus()); }});
+  holdShift(false);
+  EXPECT_EQ(visited, (std::vector<HWND>{window(all), window(selected), window(last), window(first),
+                                        window(last)}));
+  EXPECT_NE(GetFocus(), window(covered));
+}
+
+TEST_F(ToolkitTest, SpaceTogglesEnterPressesTheFocusedButtonAndAltSIsTheSKey) {
+  auto& check = add<CheckBox>("CB", nullptr, {10, 10, 100, 17}, "Trace");
+  auto& button = add<Button>("B", nullptr, {10, 40, 75, 25}, "Apply");
+  int presses = 0;
+  button.onClick = [&] { ++presses; };
+  std::vector<KeyEvent> keys;
+  form->setKeyPreview(true);
+  form->onKeyDown = [&](const KeyEvent& key) { keys.push_back(key); };
+  show();
+  runSteps({[&] {
+              SetFocus(window(check));
+              PostMessageW(window(check), WM_KEYDOWN, VK_SPACE, 0);
+              PostMessageW(window(check), WM_KEYUP, VK_SPACE, 0xC0000001);
+            },
+            [&] {
+              SetFocus(window(button));
+              PostMessageW(window(button), WM_KEYDOWN, VK_RETURN, 0);
+              // Alt held: bit 29 of the key data.
+              PostMessageW(window(button), WM_SYSKEYDOWN, 'S', 1 << 29);
+            }});
+  EXPECT_TRUE(check.checked());
+  EXPECT_EQ(SendMessageW(window(check), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(presses, 1);
+  ASSERT_EQ(keys.size(), 1u);
+  EXPECT_EQ(keys[0].key, 'S');
+  EXPECT_TRUE(keys[0].alt);
+}
+
+// A typed character after a value longer than the edit's default limit of 30,000 is kept.
+TEST_F(ToolkitTest, EditsTakeValuesOfAnyLength) {
+  auto& edit = add<Edit>("E", nullptr, {10, 10, 100, 21});
+  show();
+  edit.setText(std::string(40000, 'a'));
+  SendMessageW(window(edit), EM_SETSEL, 40000, 40000);
+  SendMessageW(window(edit), WM_CHAR, 'b', 1);
+  EXPECT_EQ(edit.text(), std::string(40000, 'a') + "b");
+}
+
+TEST_F(ToolkitTest, DisabledLinksLookLikeDisabledText) {
+  auto& link = add<LinkLabel>("LL", nullptr, {10, 10, 80, 13}, "Forum");
+  show();
+  HDC dc = GetDC(window(link));
+  auto linkColoured = [&] {
+    SetTextColor(dc, RGB(1, 2, 3));
+    SendMessageW(window(*form), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(window(link)));
+    return GetTextColor(dc) == GdiResources::linkColour();
+  };
+  auto handCursor = [&] {
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    SendMessageW(window(*form), WM_SETCURSOR, reinterpret_cast<WPARAM>(window(link)),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor() == LoadCursorW(nullptr, IDC_HAND);
+  };
+  EXPECT_TRUE(linkColoured());
+  EXPECT_TRUE(handCursor());
+  EXPECT_TRUE(fontOf(window(link)).lfUnderline);
+  link.setEnabled(false);
+  EXPECT_FALSE(linkColoured());
+  EXPECT_FALSE(handCursor());
+  EXPECT_FALSE(fontOf(window(link)).lfUnderline);
+  ReleaseDC(window(link), dc);
+}
+
+// "Details anzeigen" where "See details" was laid out; the result line keeps its width.
+TEST_F(ToolkitTest, LinksThatSizeToTheirTextShowItWhole) {
+  auto& details = add<StaticText>("ST", nullptr, {10, 10, 30, 13}, "See details");
+  details.setLinkLook(true);
+  details.setAutoSize(true);
+  auto& result = add<StaticText>("R", nullptr, {10, 40, 280, 17}, "");
+  result.setLinkLook(true);
+  result.setBorder(true);
+  toolkit.realize(*form);
+  details.setCaption("Details anzeigen");
+  result.setCaption("Done");
+  EXPECT_GT(placeOf(window(details)).width, textWidth(window(details)));
+  EXPECT_EQ(placeOf(window(result)).left, 10);
+  EXPECT_EQ(placeOf(window(result)).width, 280);
+}
+
+// Screen readers name a box without a text of its own by the label window just before it in the
+// tab order, the window just above it.
+TEST_F(ToolkitTest, EachBoxHasItsLabelJustBeforeIt) {
+  auto& group = add<GroupBox>("GB", nullptr, {8, 8, 300, 200}, "Connection");
+  auto& label = add<Label>("L", &group, {10, 20, 60, 13}, "Port:");
+  auto& passive = add<CheckBox>("C", &group, {10, 40, 100, 17}, "Passive FTP");
+  auto& port = add<SpinEdit>("S", &group, {80, 18, 60, 21});
+  auto& user = add<LabeledEdit>("LE", &group, {10, 90, 100, 21}, "User name:");
+  port.setLabelledBy(&label);
+  toolkit.realize(*form);
+  EXPECT_EQ(GetWindow(window(port), GW_HWNDPREV), window(label));
+  EXPECT_EQ(GetWindow(window(user), GW_HWNDPREV), companion(user));
+  passive.bringToFront();
+  label.bringToFront();
+  EXPECT_EQ(GetWindow(window(port), GW_HWNDPREV), window(label));
+  EXPECT_EQ(textOf(GetWindow(window(port), GW_HWNDPREV)), "Port:");
 }
 
 BOOL CALLBACK collectBrowser(HWND window, LPARAM result) {
