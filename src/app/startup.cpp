@@ -19,10 +19,16 @@ std::string folderWithSeparator(const std::string& path) {
 }  // namespace
 
 void TFMain::FormCreate() {
-  // The quit takes effect only when the loop starts: a second instance still runs the
-  // start-up sequence, which writes nothing.
-  if (!system_.acquireInstance(kInstanceName)) toolkit_.requestQuit();
+  const InstanceClaim instance = system_.acquireInstance(kInstanceName);
+  // The quit takes effect only when the loop starts: a second instance still runs the start-up
+  // sequence, which writes nothing.
+  if (instance.outcome == InstanceClaim::Outcome::HeldByAnother) toolkit_.requestQuit();
   Start();
+  if (instance.outcome == InstanceClaim::Outcome::Failed) {
+    // Ending silently would end every later start as silently.
+    showError(instance.error);
+    toolkit_.requestQuit();
+  }
 }
 
 void TFMain::Start() {

@@ -1,6 +1,11 @@
 // Start-up, the single instance and the environment check that watches for the utility and its
 // settings file.
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "app/run_log.h"
 #include "platform/utf8_path.h"
 #include "scenario/main_window_fixture.h"
 #include "settings/ini_file.h"
@@ -8,7 +13,24 @@
 namespace qu::testing {
 namespace {
 
+namespace fs = std::filesystem;
+
 class Startup : public MainWindowTest {};
+
+struct ShownMessage {
+  std::string caption;
+  std::vector<std::string> lines;
+  bool cancelShown;
+};
+
+// The next message is recorded into `shown` and answered with OK.
+void recordAndConfirm(HeadlessToolkit& toolkit, std::vector<ShownMessage>& shown) {
+  toolkit.answerModal("Msg", [&shown](Form& msg) {
+    shown.push_back(
+        {msg.caption(), msg.find<Memo>("M_Msg").lines(), msg.find("Btn_Cancel").visible()});
+    msg.find("Btn_OK").userClick();
+  });
+}
 
 TEST_F(Startup, LeavesTheWindowIdleWithApplyUsableAndStartNot) {
   withDefaultSettings();
@@ -138,6 +160,56 @@ TEST_F(Startup, RefusingTheOfferEndsTheProgramWithoutCreatingTheFile) {
     EXPECT_FALSE(place.exists("ss_storage.ini"));
   }
 }
+
+#ifndef _WIN32
+// Only another instance ends the program silently; a lock that cannot be taken safely is told,
+// naming the place, and the program ends having written nothing.
+TEST_F(Startup, ALockThatCannotBeTakenIsToldAndTheProgramEndsHavingWrittenNothing) {
+  struct Fault {
+    const char* name;
+    std::function<void(const TemporaryProgramFolder&)> layOut;
+    const char* reason;
+  };
+  const Fault faults[] = {
+      {"a link",
+       [](const TemporaryProgramFolder& place) {
+         fs::create_directory_symlink(place.folderBeside("elsewhere"), place.lockFolder());
+       },
+       "it is a symbolic link"},
+      {"open to others",
+       [](const TemporaryProgramFolder& place) {
+         fs::create_directory(place.lockFolder());
+         fs::permissions(place.lockFolder(), fs::perms::owner_all | fs::perms::others_all);
+       },
+       "other users can reach it (mode 0707; it must be 0700)"},
+  };
+  for (const Fault& fault : faults) {
+    SCOPED_TRACE(fault.name);
+    HeadlessToolkit own;
+    TemporaryProgramFolder place(std::string("lock ") + fault.name);
+    ProgramFolderSystem services(place);
+    fault.layOut(place);
+    std::vector<ShownMessage> shown;
+    recordAndConfirm(own, shown);
+    {
+      TFMain w(own, services);
+      EXPECT_TRUE(own.quitRequested());
+      EXPECT_FALSE(w.visible());
+      own.run();
+    }
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, "Error");
+    EXPECT_EQ(shown[0].lines,
+              std::vector<std::string>{"Unable to lock " + utf8FromPath(place.lockFolder()) + ": " +
+                                       fault.reason});
+    EXPECT_FALSE(shown[0].cancelShown);
+    EXPECT_FALSE(place.exists("ss_storage.ini"));
+    EXPECT_FALSE(place.exists(kRunLogFileName));
+    const fs::path lockFolder = fs::canonical(place.lockFolder());
+    EXPECT_TRUE(fs::is_empty(lockFolder));
+  }
+}
+#endif
 
 TEST_F(Startup, DeletingTheSettingsFileWhileRunningAsksAgainWithinATick) {
   withDefaultSettings();
