@@ -214,8 +214,6 @@ class TFMain : public DesignedForm,
   // Posted work checks this before touching the window.
   std::shared_ptr<TFMain*> alive_;
   std::uintmax_t logSize_ = 0;
-  // Why the offered default settings file could not be written; shown once the question closes.
-  std::string defaultFileError_;
 };
 
 }  // namespace qu
