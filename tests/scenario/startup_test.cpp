@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include "app/run_log.h"
 #include "platform/utf8_path.h"
@@ -205,52 +204,27 @@ TEST_F(Startup, RefusingTheOfferEndsTheProgramWithoutCreatingTheFile) {
 }
 
 #ifndef _WIN32
-// Only another instance ends the program silently; a lock that cannot be taken safely is told,
-// naming the place, and the program ends having written nothing.
+// Only another instance ends the program silently. A lock that cannot be taken safely (here its
+// folder is a link) is told, naming the place, and the program ends having written nothing.
 TEST_F(Startup, ALockThatCannotBeTakenIsToldAndTheProgramEndsHavingWrittenNothing) {
-  struct Fault {
-    const char* name;
-    std::function<void(const TemporaryProgramFolder&)> layOut;
-    const char* reason;
-  };
-  const Fault faults[] = {
-      {"a link",
-       [](const TemporaryProgramFolder& place) {
-         fs::create_directory_symlink(place.folderBeside("elsewhere"), place.lockFolder());
-       },
-       "it is a symbolic link"},
-      {"open to others",
-       [](const TemporaryProgramFolder& place) {
-         fs::create_directory(place.lockFolder());
-         fs::permissions(place.lockFolder(), fs::perms::owner_all | fs::perms::others_all);
-       },
-       "other users can reach it (mode 0707; it must be 0700)"},
-  };
-  for (const Fault& fault : faults) {
-    SCOPED_TRACE(fault.name);
-    HeadlessToolkit own;
-    TemporaryProgramFolder place(std::string("lock ") + fault.name);
-    ProgramFolderSystem services(place);
-    fault.layOut(place);
-    std::vector<ShownMessage> shown;
-    recordAndConfirm(own, shown);
-    {
-      TFMain w(own, services);
-      EXPECT_TRUE(own.quitRequested());
-      EXPECT_FALSE(w.visible());
-      own.run();
-    }
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].caption, "Error");
-    EXPECT_EQ(shown[0].lines,
-              std::vector<std::string>{"Unable to lock " + utf8FromPath(place.lockFolder()) + ": " +
-                                       fault.reason});
-    EXPECT_FALSE(shown[0].cancelShown);
-    EXPECT_FALSE(place.exists("ss_storage.ini"));
-    EXPECT_FALSE(place.exists(kRunLogFileName));
-    const fs::path lockFolder = fs::canonical(place.lockFolder());
-    EXPECT_TRUE(fs::is_empty(lockFolder));
-  }
+  const fs::path elsewhere = folder.folderBeside("elsewhere");
+  fs::create_directory_symlink(elsewhere, folder.lockFolder());
+  std::vector<ShownMessage> shown;
+  recordAndConfirm(toolkit, shown);
+  TFMain& w = open();
+  EXPECT_TRUE(toolkit.quitRequested());
+  EXPECT_FALSE(w.visible());
+  toolkit.run();
+
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].caption, "Error");
+  EXPECT_EQ(shown[0].lines,
+            std::vector<std::string>{"Unable to lock " + utf8FromPath(folder.lockFolder()) +
+                                     ": it is a symbolic link"});
+  EXPECT_FALSE(shown[0].cancelShown);
+  EXPECT_FALSE(folder.exists("ss_storage.ini"));
+  EXPECT_FALSE(folder.exists(kRunLogFileName));
+  EXPECT_TRUE(fs::is_empty(elsewhere));
 }
 #endif
 

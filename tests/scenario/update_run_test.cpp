@@ -49,6 +49,21 @@ void makeUnstartable(const fs::path& program) {
 #endif
 }
 
+void expectRunning(TFMain& w) {
+  EXPECT_TRUE(w.Running);
+  EXPECT_FALSE(w.Modified);
+  EXPECT_TRUE(w.Btn_Stop.isInFrontOf(w.Btn_Start));
+  EXPECT_FALSE(w.Btn_Set.enabled());
+  EXPECT_FALSE(w.Btn_Apply.enabled());
+  EXPECT_TRUE(w.ProgressBar1.visible());
+  EXPECT_TRUE(w.ProgressBar1.marquee());
+  EXPECT_EQ(w.ProgressBar1.marqueeInterval(), 60);
+  EXPECT_TRUE(w.ProgressBar1.isInFrontOf(w.ST_RetCode));
+  EXPECT_FALSE(w.find("ChBox_QAV_4").reachable());
+  EXPECT_FALSE(w.RB_UpdAll.reachable());
+  EXPECT_FALSE(w.ChBox_RptFile.reachable());
+}
+
 void expectIdleAfterARun(TFMain& w) {
   EXPECT_FALSE(w.Running);
   EXPECT_TRUE(w.Modified);
@@ -152,17 +167,7 @@ TEST_F(RunScenario, TheWindowRunsThenShowsTheUtilitysOwnResult) {
   run->tickAndApply();
   run->start();
 
-  EXPECT_TRUE(w.Running);
-  EXPECT_FALSE(w.Modified);
-  EXPECT_TRUE(w.Btn_Stop.isInFrontOf(w.Btn_Start));
-  EXPECT_FALSE(w.Btn_Set.enabled());
-  EXPECT_FALSE(w.Btn_Apply.enabled());
-  EXPECT_TRUE(w.ProgressBar1.visible());
-  EXPECT_TRUE(w.ProgressBar1.marquee());
-  EXPECT_EQ(w.ProgressBar1.marqueeInterval(), 60);
-  EXPECT_TRUE(w.ProgressBar1.isInFrontOf(w.ST_RetCode));
-  EXPECT_FALSE(w.find("ChBox_QAV_4").reachable());
-  EXPECT_FALSE(w.ChBox_RptFile.reachable());
+  expectRunning(w);
 
   run->finishRun();
   expectIdleAfterARun(w);
@@ -205,9 +210,7 @@ TEST_F(RunScenario, StopBeforeTheLogIsWrittenRecordsACanceledRun) {
   TFMain& w = run->open();
   const std::string previousTime = run->resultTime();
   run->tickAndApply();
-  const ScopedVariable hang("QU_SIM_HANG", "1");
-  run->start();
-  ASSERT_TRUE(eventually([&] { return run->utilityRuns(); }));
+  run->startWaitingRun();
 
   w.Btn_Stop.userClick();
   EXPECT_EQ(run->runLog(), canceledRecord());
@@ -327,9 +330,7 @@ TEST_F(RunScenario, ClosingTheWindowDuringARunEndsTheUtilityAndLeavesTheWindowAl
   run->writeOldRunLog(previous);
   TFMain& w = run->open();
   run->tickAndApply();
-  const ScopedVariable hang("QU_SIM_HANG", "1");
-  run->start();
-  ASSERT_TRUE(eventually([&] { return run->utilityRuns(); }));
+  run->startWaitingRun();
 
   w.close();
   EXPECT_TRUE(eventually([&] { return !run->utilityRuns(); }));
@@ -355,9 +356,7 @@ TEST_F(RunScenario, TheSettingsFileDeletedDuringARunIsRecreatedAndTheRunGoesOn) 
   run->writeOldRunLog("0\r\nold\r\nPrevious result\r\n");
   TFMain& w = run->open();
   run->tickAndApply();
-  const ScopedVariable hang("QU_SIM_HANG", "1");
-  run->start();
-  ASSERT_TRUE(eventually([&] { return run->utilityRuns(); }));
+  run->startWaitingRun();
 
   run->folder.remove("ss_storage.ini");
   bool cancelShown = false;
@@ -370,14 +369,7 @@ TEST_F(RunScenario, TheSettingsFileDeletedDuringARunIsRecreatedAndTheRunGoesOn) 
   ASSERT_TRUE(run->folder.exists("ss_storage.ini"));
   const FileStamp recreated = stampOf(run->folder, "ss_storage.ini");
 
-  EXPECT_TRUE(w.Running);
-  EXPECT_FALSE(w.Modified);
-  EXPECT_TRUE(w.Btn_Stop.isInFrontOf(w.Btn_Start));
-  EXPECT_TRUE(w.ProgressBar1.visible());
-  EXPECT_FALSE(w.Btn_Apply.enabled());
-  EXPECT_FALSE(w.Btn_Set.enabled());
-  EXPECT_FALSE(w.find("ChBox_QAV_4").reachable());
-  EXPECT_FALSE(w.RB_UpdAll.reachable());
+  expectRunning(w);
   // Nothing the user can reach writes the file; a dialog opening would fail the test.
   w.Btn_Apply.userClick();
   w.Btn_Set.userClick();
@@ -399,9 +391,7 @@ TEST_F(RunScenario, RefusingToRecreateTheSettingsFileDuringARunStopsTheUtilityAn
   run->writeOldRunLog(previous);
   run->open();
   run->tickAndApply();
-  const ScopedVariable hang("QU_SIM_HANG", "1");
-  run->start();
-  ASSERT_TRUE(eventually([&] { return run->utilityRuns(); }));
+  run->startWaitingRun();
 
   run->folder.remove("ss_storage.ini");
   run->toolkit.clickOnModal("Msg", "Btn_Cancel");
@@ -417,15 +407,12 @@ TEST_F(RunScenario, RefusingToRecreateTheSettingsFileDuringARunStopsTheUtilityAn
 TEST_F(RunScenario, ALateHandOverFromAnEarlierRunLeavesTheCurrentRunAlone) {
   TFMain& w = run->open();
   run->tickAndApply();
-  const ScopedVariable hang("QU_SIM_HANG", "1");
-  run->start();
-  ASSERT_TRUE(eventually([&] { return run->utilityRuns(); }));
+  run->startWaitingRun();
   w.Btn_Stop.userClick();
   ASSERT_TRUE(eventually([&] { return !run->utilityRuns(); }));
 
   run->tickAndApply();
-  run->start();
-  ASSERT_TRUE(eventually([&] { return run->utilityRuns(); }));
+  run->startWaitingRun();
   run->awaitHandOver();  // the first worker's, as the second one's utility hangs
   run->toolkit.pumpPosted();
   EXPECT_TRUE(w.Running);
