@@ -180,6 +180,25 @@ TEST_F(Startup, AnErrorRaisedByTheOffersOKIsShownOnceAfterItWithOKAlone) {
   EXPECT_TRUE(w.Btn_Apply.enabled());
 }
 
+// There is no way on without the file: why it could not be written is told after the question,
+// with OK alone, and the program ends.
+TEST_F(Startup, AnOfferedFileThatCannotBeWrittenIsToldAfterTheQuestionAndTheProgramEnds) {
+  fs::create_directory(folder.file("ss_storage.ini"));
+  open();
+  std::vector<ShownMessage> shown;
+  recordAndConfirm(toolkit, shown);
+  recordAndConfirm(toolkit, shown);
+  firstTick();
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_TRUE(shown[0].cancelShown);
+  ASSERT_EQ(shown[1].lines.size(), 1u);
+  EXPECT_EQ(shown[1].lines[0].rfind("Unable to write to " + folder.appDir() + "ss_storage.ini", 0),
+            0u)
+      << shown[1].lines[0];
+  EXPECT_FALSE(shown[1].cancelShown);
+  EXPECT_TRUE(toolkit.quitRequested());
+}
+
 TEST_F(Startup, RefusingTheOfferEndsTheProgramWithoutCreatingTheFile) {
   for (const char* how : {"cancel", "close box"}) {
     SCOPED_TRACE(how);
