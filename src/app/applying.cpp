@@ -85,6 +85,7 @@ void TFMain::Btn_ApplyClick() {
   TraceArg = selection.traceArg;
   DumpArg = selection.dumpArg;
   InputError = selection.inputError;
+  catalogRefusal_ = selection.refusal;
   try {
     MainApp();
   } catch (const IniWriteError& error) {
@@ -97,6 +98,7 @@ void TFMain::Btn_ApplyClick() {
   }
   Info();
   InputError = false;
+  catalogRefusal_ = CatalogRefusal::None;
 }
 
 void TFMain::MainApp() {

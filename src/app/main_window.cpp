@@ -120,7 +120,7 @@ void TFMain::Btn_CloseClick() {
   Msg().PrepareMsg(kMsgQuestion, MsgAttentionTitle, kMsgAttention);
   Msg().Btn_Cancel.setVisible(true);
   Msg().addLine(MsgConfirmExit);
-  Msg().ShowModal();
+  Msg().ShowModal(MsgAnswers::ExitQuestion);
   Msg().Btn_Cancel.setVisible(false);
 }
 

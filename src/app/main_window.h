@@ -12,6 +12,7 @@
 #include <mutex>
 #include <string>
 
+#include "catalog/product_type.h"
 #include "dialogs/message_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "platform/file_time.h"
@@ -214,8 +215,9 @@ class TFMain : public DesignedForm,
   // Posted work checks this before touching the window.
   std::shared_ptr<TFMain*> alive_;
   std::uintmax_t logSize_ = 0;
-  // Why the offered default settings file could not be written; shown once the question closes.
-  std::string defaultFileError_;
+  // The catalog's own verdict on the last Apply's selection, apart from the settings check that
+  // also sets InputError.
+  CatalogRefusal catalogRefusal_ = CatalogRefusal::None;
 };
 
 }  // namespace qu

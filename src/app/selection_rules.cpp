@@ -49,11 +49,6 @@ void prepareSettingsCheck(TFMain& window) {
   }
 }
 
-bool adminKitTicked(TFMain& window) {
-  return window.find<CheckBox>("ChBox_AK_1").checked() ||
-         window.find<CheckBox>("ChBox_AK_2").checked();
-}
-
 }  // namespace
 
 void TFMain::RB_UpdAllClick() {
@@ -130,9 +125,9 @@ void TFMain::Info() {
       msg.addLine(readLanguageText(languageFile, LangSection, kInfo7));
       msg.ShowModal();
     }
-  } else if (adminKitTicked(*this) && InputError && Components.empty()) {
-    // Only the catalog's refusal leaves Components empty; a settings check that failed after the
-    // catalog accepted the selection is no Administration Kit problem.
+  } else if (catalogRefusal_ == CatalogRefusal::AdminKitAlone) {
+    // Not InputError: a failed settings check, or a hand-written selection of the expert
+    // dialog, is no Administration Kit problem.
     showNotice(msg, MsgErrorTitle, kMsgError, readLanguageText(languageFile, LangSection, kInfo20));
     msg.ST_Detail.setVisible(false);
     return;

@@ -19,10 +19,16 @@ std::string folderWithSeparator(const std::string& path) {
 }  // namespace
 
 void TFMain::FormCreate() {
-  // The quit takes effect only when the loop starts: a second instance still runs the
-  // start-up sequence, which writes nothing.
-  if (!system_.acquireInstance(kInstanceName)) toolkit_.requestQuit();
+  const InstanceClaim instance = system_.acquireInstance(kInstanceName);
+  // The quit takes effect only when the loop starts: a second instance still runs the start-up
+  // sequence, which writes nothing.
+  if (instance.outcome == InstanceClaim::Outcome::HeldByAnother) toolkit_.requestQuit();
   Start();
+  if (instance.outcome == InstanceClaim::Outcome::Failed) {
+    // Ending silently would end every later start as silently.
+    showError(instance.error);
+    toolkit_.requestQuit();
+  }
 }
 
 void TFMain::Start() {
@@ -78,28 +84,26 @@ void TFMain::Verife() {
   Msg().PrepareMsg(kMsgQuestion, MsgErrorTitle, kMsgError);
   Msg().Btn_Cancel.setVisible(true);
   Msg().addLine(MsgNoSettingsFile);
-  Msg().ShowModal();
+  Msg().ShowModal(MsgAnswers::SettingsQuestion);
   Msg().Btn_Cancel.setVisible(false);
-  if (!defaultFileError_.empty()) {
-    // There is no way on without the file: say why, then end.
-    std::string error = std::move(defaultFileError_);
-    defaultFileError_.clear();
-    showError(error);
-    toolkit_.requestQuit();
-  }
+  // OK could not write the file (and has said why): there is no way on without it.
+  if (!system_.fileExists(utf8FromPath(settingsPath()))) toolkit_.requestQuit();
 }
 
 void TFMain::acceptDefaultSettings() {
+  // Cleared first: whatever the steps below raise is a message of its own, never an answer to
+  // this question.
+  NoSettingsFile = false;
   try {
     WriteDefaultSettings();
   } catch (const IniWriteError& error) {
-    defaultFileError_ = error.what();
-    NoSettingsFile = false;
+    showError(error.what());
     return;
   }
   Settings().Btn_CancelClick();
-  startupSteps();
-  NoSettingsFile = false;
+  // A run goes on: the window keeps its running state, and the end of the run brings it back to
+  // idle as usual. Nothing was lost, since the file was gone.
+  if (!Running) startupSteps();
 }
 
 }  // namespace qu

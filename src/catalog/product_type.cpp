@@ -40,7 +40,12 @@ void appendSet(const CatalogStep& step, const TickedBoxes& ticked, ProductSelect
   }
 }
 
-// Steps 1 to 30; returns with inputError set when the selection is refused.
+void refuse(CatalogRefusal refusal, ProductSelection& out) {
+  out.inputError = true;
+  out.refusal = refusal;
+}
+
+// Steps 1 to 30; returns with the refusal recorded when the selection is refused.
 void runCatalogSteps(const TickedBoxes& ticked, ProductSelection& out) {
   for (const CatalogStep& step : catalogSteps()) {
     switch (step.kind) {
@@ -49,12 +54,12 @@ void runCatalogSteps(const TickedBoxes& ticked, ProductSelection& out) {
         break;
       case StepKind::AdminKitRule:
         if (out.components.empty() && anyTicked(step, ticked)) {
-          out.inputError = true;
+          refuse(CatalogRefusal::AdminKitAlone, out);
           return;
         }
         break;
       case StepKind::NothingSelected:
-        if (out.components.empty()) out.inputError = true;
+        if (out.components.empty()) refuse(CatalogRefusal::NothingSelected, out);
         break;
     }
   }

@@ -41,6 +41,13 @@ struct SelectionState {
   std::string languageList;
 };
 
+// Which rule of the catalog refused a selection.
+enum class CatalogRefusal {
+  None,
+  AdminKitAlone,    // an Administration Kit box ticked with no product for it to update
+  NothingSelected,  // no component chosen at all
+};
+
 struct ProductSelection {
   std::string indexFileName;
   std::string indexUrlPath;
@@ -52,6 +59,7 @@ struct ProductSelection {
   std::string traceArg;
   std::string dumpArg;
   bool inputError = false;  // the selection yields nothing that can be written
+  CatalogRefusal refusal = CatalogRefusal::None;  // set with inputError, by the catalog alone
 };
 
 // Pure: reads no control and no file. The switches follow ChBox_Trace and ChBox_Dump on every

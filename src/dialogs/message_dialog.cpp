@@ -28,12 +28,19 @@ TMsg::TMsg(Form& mainWindow, MessageOwner& owner, Toolkit& toolkit)
   toolkit_.realize(*this);
 }
 
-void TMsg::PrepareMsg(int okLeft, int textWidth, int dialogWidth, const std::string& caption,
-                      int attention) {
+void TMsg::PrepareMsg(const MsgLayout& layout, const std::string& caption, int attention) {
+  if (open_) {
+    preparing_ = Waiting{layout, caption, attention, {}};
+  } else {
+    prepare(layout, caption, attention);
+  }
+}
+
+void TMsg::prepare(const MsgLayout& layout, const std::string& caption, int attention) {
   M_Msg.clear();
-  Btn_OK.setLeft(okLeft);
-  M_Msg.setWidth(textWidth);
-  setWidth(dialogWidth - kDialogFrameWidth);
+  Btn_OK.setLeft(layout.okLeft);
+  M_Msg.setWidth(layout.textWidth);
+  setWidth(layout.dialogWidth - kDialogFrameWidth);
   if (attention == 1) {
     Img_Warn.sendToBack();
     Img_Att.bringToFront();
@@ -46,11 +53,47 @@ void TMsg::PrepareMsg(int okLeft, int textWidth, int dialogWidth, const std::str
 }
 
 void TMsg::addLine(const std::string& line) {
-  M_Msg.addLine(line);
+  if (preparing_) {
+    preparing_->lines.push_back(line);
+  } else {
+    M_Msg.addLine(line);
+  }
 }
 
-void TMsg::ShowModal() {
+void TMsg::ShowModal(MsgAnswers answers) {
+  if (open_) {
+    if (preparing_) waiting_.push_back(std::move(*preparing_));
+    preparing_.reset();
+    return;
+  }
+  showNow(answers);
+  while (!waiting_.empty()) {
+    const Waiting next = std::move(waiting_.front());
+    waiting_.pop_front();
+    // Nothing of the message that closed: neither its Cancel, nor its link, nor its meaning.
+    Btn_Cancel.setVisible(false);
+    ST_Detail.setVisible(false);
+    prepare(next.layout, next.caption, next.attention);
+    for (const std::string& line : next.lines) M_Msg.addLine(line);
+    showNow(MsgAnswers::Notice);
+  }
+}
+
+void TMsg::showNow(MsgAnswers answers) {
+  answers_ = answers;
+  open_ = true;
+  struct Closed {
+    TMsg& msg;
+    ~Closed() {
+      msg.open_ = false;
+      msg.preparing_.reset();
+    }
+  } closed{*this};
   toolkit_.showModal(*this);
+}
+
+bool TMsg::askingForSettings() const {
+  return answers_ == MsgAnswers::SettingsQuestion && owner_.settingsFileMissing();
 }
 
 // The environment check must not open a second message over this one.
@@ -59,21 +102,21 @@ void TMsg::FormShow() {
 }
 
 void TMsg::FormClose() {
-  if (owner_.settingsFileMissing()) owner_.quitApplication();
+  if (askingForSettings()) owner_.quitApplication();
   owner_.setCheckTimerEnabled(true);
 }
 
 void TMsg::Btn_OKClick() {
-  if (owner_.settingsFileMissing()) {
+  if (askingForSettings()) {
     owner_.acceptDefaultSettings();
-  } else if (owner_.runInProgress()) {
+  } else if (answers_ == MsgAnswers::ExitQuestion && owner_.runInProgress()) {
     owner_.closeMainWindow();
   }
   close();
 }
 
 void TMsg::Btn_CancelClick() {
-  if (owner_.settingsFileMissing()) {
+  if (askingForSettings()) {
     owner_.closeMainWindow();
   } else {
     close();

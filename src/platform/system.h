@@ -48,13 +48,24 @@ struct LaunchResult {
   std::string error;                 // then the reason, for the user
 };
 
+// What asking for the named instance guard gave.
+struct InstanceClaim {
+  enum class Outcome {
+    Acquired,       // this process is the first: it holds the guard until it ends
+    HeldByAnother,  // another process of this user holds it
+    Failed,         // the guard could not be asked for at all
+  };
+  Outcome outcome = Outcome::Failed;
+  std::string error;  // Failed: "Unable to lock <what>: <reason>", for the user
+};
+
 class System {
  public:
   virtual ~System() = default;
 
-  // The named instance guard: true for the first process of this user to ask for `name`. Held
-  // until this process ends in any way, killed included; children never inherit it.
-  virtual bool acquireInstance(const std::string& name) = 0;
+  // The named instance guard, per user. Once acquired it is held until this process ends in any
+  // way, killed included; children never inherit it.
+  virtual InstanceClaim acquireInstance(const std::string& name) = 0;
   virtual std::string ownExecutablePath() = 0;
   // The file's version text, "" when it has none (see file_version.h).
   virtual std::string FileVersionText(const std::string& path) = 0;

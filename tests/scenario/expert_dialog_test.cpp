@@ -91,6 +91,25 @@ TEST_F(ExpertDialog, AnOrdinaryApplyWithoutAnExpertUpdateDropsTheHiddenFilters) 
   EXPECT_EQ(stored("Retranslation", "language"), kAbsent);
 }
 
+// An Administration Kit box ticked, no components given and a custom source left empty: the
+// settings check fails, but the catalog refused nothing, so no message (none is answered here)
+// may claim it did. The expert path checks nothing; its run goes ahead on the stored source.
+TEST_F(ExpertDialog, UpdateWithAFailedSettingsCheckShowsNoAdministrationKitMessage) {
+  TFMain& w = openDefault();
+  tick("ChBox_AK_1");
+  w.Settings().RB_SourceUser.setChecked(true);
+  w.Settings().E_Source.setText("");
+  inExpertDialog([](TFAM& d) {
+    d.LE_Cmp.setText("");
+    d.Btn_Start.userClick();
+  });
+  EXPECT_EQ(toolkit.modalHistory(), std::vector<std::string>{"FAM"});
+  EXPECT_EQ(stored("Retranslation", "component"), kAbsent);
+  EXPECT_EQ(stored("Updater", "update_srv_url0"), "$QL") << "the check kept the stored source";
+  finishRun();
+  EXPECT_TRUE(w.Btn_Apply.enabled());
+}
+
 TEST_F(ExpertDialog, UpdateWhoseApplyCannotWriteStartsNoRun) {
   TFMain& w = openDefault();
   acknowledgeMessages();

@@ -64,6 +64,12 @@ void RunDriver::tickAndApply() {
   w().Btn_Apply.userClick();
 }
 
+void RunDriver::startWaitingRun() {
+  const ScopedVariable wait("QU_SIM_HANG", "1");
+  start();
+  ASSERT_TRUE(eventually([this] { return utilityRuns(); })) << "the utility never started";
+}
+
 void RunDriver::finishRun() {
   ASSERT_TRUE(eventually([this] {
     toolkit.pumpPosted();

@@ -54,6 +54,8 @@ class RunDriver {
   // One product ticked (ChBox_QAV_4 asks for CORE among others) and applied.
   void tickAndApply();
   void start() { w().Btn_Start.userClick(); }
+  // Starts a run whose utility waits until it is stopped, and returns once it runs.
+  void startWaitingRun();
   // Carries out what the worker hands over until the window is idle again.
   void finishRun();
   // Waits until the worker has handed the end of its run over, without carrying it out.

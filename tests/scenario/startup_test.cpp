@@ -1,6 +1,10 @@
 // Start-up, the single instance and the environment check that watches for the utility and its
 // settings file.
 
+#include <filesystem>
+#include <fstream>
+
+#include "app/run_log.h"
 #include "platform/utf8_path.h"
 #include "scenario/main_window_fixture.h"
 #include "settings/ini_file.h"
@@ -8,7 +12,24 @@
 namespace qu::testing {
 namespace {
 
+namespace fs = std::filesystem;
+
 class Startup : public MainWindowTest {};
+
+struct ShownMessage {
+  std::string caption;
+  std::vector<std::string> lines;
+  bool cancelShown;
+};
+
+// The next message is recorded into `shown` and answered with OK.
+void recordAndConfirm(HeadlessToolkit& toolkit, std::vector<ShownMessage>& shown) {
+  toolkit.answerModal("Msg", [&shown](Form& msg) {
+    shown.push_back(
+        {msg.caption(), msg.find<Memo>("M_Msg").lines(), msg.find("Btn_Cancel").visible()});
+    msg.find("Btn_OK").userClick();
+  });
+}
 
 TEST_F(Startup, LeavesTheWindowIdleWithApplyUsableAndStartNot) {
   withDefaultSettings();
@@ -116,6 +137,68 @@ TEST_F(Startup, AcceptingTheOfferCreatesTheDefaultFileAndLoadsIt) {
   EXPECT_FALSE(w.Btn_Start.enabled());
 }
 
+// Unreadable without read permission, or, where permissions do not bind (as root), through an
+// input/output error on every read.
+void makeUnreadable(const fs::path& file) {
+  fs::permissions(file, fs::perms::none);
+  if (!std::ifstream(file)) return;
+  fs::remove(file);
+  fs::create_symlink("/proc/self/mem", file);
+}
+
+// The question's OK reruns the start-up steps, which meet the unreadable log: its error must not
+// open inside the question, take its Cancel button, or make its own OK create the file again.
+TEST_F(Startup, AnErrorRaisedByTheOffersOKIsShownOnceAfterItWithOKAlone) {
+#ifdef _WIN32
+  GTEST_SKIP() << "no file is unreadable to its owner here without holding it open";
+#endif
+  folder.write(kRunLogFileName, "0\r\nLast result\r\n");
+  TFMain& w = open();
+  makeUnreadable(folder.file(kRunLogFileName));
+  std::vector<ShownMessage> shown;
+  recordAndConfirm(toolkit, shown);
+  recordAndConfirm(toolkit, shown);
+  firstTick();
+  toolkit.advance(1500);
+
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0].lines[0].rfind("Configuration file (ss_storage.ini) is missing.", 0), 0u);
+  EXPECT_TRUE(shown[0].cancelShown);
+  EXPECT_EQ(shown[1].caption, "Error");
+  EXPECT_FALSE(shown[1].cancelShown);
+  // The very error a look at the log gives on its own, whatever its words.
+  recordAndConfirm(toolkit, shown);
+  w.IupdRead();
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[1].lines, shown[2].lines);
+  EXPECT_NE(shown[1].lines, shown[0].lines);
+  EXPECT_EQ(toolkit.beeps(), 3);
+  EXPECT_FALSE(toolkit.quitRequested());
+  EXPECT_FALSE(w.NoSettingsFile);
+  EXPECT_TRUE(w.CheckTimer.enabled());
+  EXPECT_TRUE(folder.exists("ss_storage.ini"));
+  EXPECT_TRUE(w.Btn_Apply.enabled());
+}
+
+// There is no way on without the file: why it could not be written is told after the question,
+// with OK alone, and the program ends.
+TEST_F(Startup, AnOfferedFileThatCannotBeWrittenIsToldAfterTheQuestionAndTheProgramEnds) {
+  fs::create_directory(folder.file("ss_storage.ini"));
+  open();
+  std::vector<ShownMessage> shown;
+  recordAndConfirm(toolkit, shown);
+  recordAndConfirm(toolkit, shown);
+  firstTick();
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_TRUE(shown[0].cancelShown);
+  ASSERT_EQ(shown[1].lines.size(), 1u);
+  EXPECT_EQ(shown[1].lines[0].rfind("Unable to write to " + folder.appDir() + "ss_storage.ini", 0),
+            0u)
+      << shown[1].lines[0];
+  EXPECT_FALSE(shown[1].cancelShown);
+  EXPECT_TRUE(toolkit.quitRequested());
+}
+
 TEST_F(Startup, RefusingTheOfferEndsTheProgramWithoutCreatingTheFile) {
   for (const char* how : {"cancel", "close box"}) {
     SCOPED_TRACE(how);
@@ -138,6 +221,31 @@ TEST_F(Startup, RefusingTheOfferEndsTheProgramWithoutCreatingTheFile) {
     EXPECT_FALSE(place.exists("ss_storage.ini"));
   }
 }
+
+#ifndef _WIN32
+// Only another instance ends the program silently. A lock that cannot be taken safely (here its
+// folder is a link) is told, naming the place, and the program ends having written nothing.
+TEST_F(Startup, ALockThatCannotBeTakenIsToldAndTheProgramEndsHavingWrittenNothing) {
+  const fs::path elsewhere = folder.folderBeside("elsewhere");
+  fs::create_directory_symlink(elsewhere, folder.lockFolder());
+  std::vector<ShownMessage> shown;
+  recordAndConfirm(toolkit, shown);
+  TFMain& w = open();
+  EXPECT_TRUE(toolkit.quitRequested());
+  EXPECT_FALSE(w.visible());
+  toolkit.run();
+
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].caption, "Error");
+  EXPECT_EQ(shown[0].lines,
+            std::vector<std::string>{"Unable to lock " + utf8FromPath(folder.lockFolder()) +
+                                     ": it is a symbolic link"});
+  EXPECT_FALSE(shown[0].cancelShown);
+  EXPECT_FALSE(folder.exists("ss_storage.ini"));
+  EXPECT_FALSE(folder.exists(kRunLogFileName));
+  EXPECT_TRUE(fs::is_empty(elsewhere));
+}
+#endif
 
 TEST_F(Startup, DeletingTheSettingsFileWhileRunningAsksAgainWithinATick) {
   withDefaultSettings();

@@ -49,6 +49,21 @@ void makeUnstartable(const fs::path& program) {
 #endif
 }
 
+void expectRunning(TFMain& w) {
+  EXPECT_TRUE(w.Running);
+  EXPECT_FALSE(w.Modified);
+  EXPECT_TRUE(w.Btn_Stop.isInFrontOf(w.Btn_Start));
+  EXPECT_FALSE(w.Btn_Set.enabled());
+  EXPECT_FALSE(w.Btn_Apply.enabled());
+  EXPECT_TRUE(w.ProgressBar1.visible());
+  EXPECT_TRUE(w.ProgressBar1.marquee());
+  EXPECT_EQ(w.ProgressBar1.marqueeInterval(), 60);
+  EXPECT_TRUE(w.ProgressBar1.isInFrontOf(w.ST_RetCode));
+  EXPECT_FALSE(w.find("ChBox_QAV_4").reachable());
+  EXPECT_FALSE(w.RB_UpdAll.reachable());
+  EXPECT_FALSE(w.ChBox_RptFile.reachable());
+}
+
 void expectIdleAfterARun(TFMain& w) {
   EXPECT_FALSE(w.Running);
   EXPECT_TRUE(w.Modified);
@@ -152,17 +167,7 @@ TEST_F(RunScenario, TheWindowRunsThenShowsTheUtilitysOwnResult) {
   run->tickAndApply();
   run->start();
 
-  EXPECT_TRUE(w.Running);
-  EXPECT_FALSE(w.Modified);
-  EXPECT_TRUE(w.Btn_Stop.isInFrontOf(w.Btn_Start));
-  EXPECT_FALSE(w.Btn_Set.enabled());
-  EXPECT_FALSE(w.Btn_Apply.enabled());
-  EXPECT_TRUE(w.ProgressBar1.visible());
-  EXPECT_TRUE(w.ProgressBar1.marquee());
-  EXPECT_EQ(w.ProgressBar1.marqueeInterval(), 60);
-  EXPECT_TRUE(w.ProgressBar1.isInFrontOf(w.ST_RetCode));
-  EXPECT_FALSE(w.find("ChBox_QAV_4").reachable());
-  EXPECT_FALSE(w.ChBox_RptFile.reachable());
+  expectRunning(w);
 
   run->finishRun();
   expectIdleAfterARun(w);
@@ -205,9 +210,7 @@ TEST_F(RunScenario, StopBeforeTheLogIsWrittenRecordsACanceledRun) {
   TFMain& w = run->open();
   const std::string previousTime = run->resultTime();
   run->tickAndApply();
-  const ScopedVariable hang("QU_SIM_HANG", "1");
-  run->start();
-  ASSERT_TRUE(eventually([&] { return run->utilityRuns(); }));
+  run->startWaitingRun();
 
   w.Btn_Stop.userClick();
   EXPECT_EQ(run->runLog(), canceledRecord());
@@ -329,9 +332,7 @@ TEST_F(RunScenario, ClosingTheWindowDuringARunEndsTheUtilityAndLeavesTheWindowAl
   run->writeOldRunLog(previous);
   TFMain& w = run->open();
   run->tickAndApply();
-  const ScopedVariable hang("QU_SIM_HANG", "1");
-  run->start();
-  ASSERT_TRUE(eventually([&] { return run->utilityRuns(); }));
+  run->startWaitingRun();
 
   w.close();
   EXPECT_TRUE(eventually([&] { return !run->utilityRuns(); }));
@@ -340,18 +341,80 @@ TEST_F(RunScenario, ClosingTheWindowDuringARunEndsTheUtilityAndLeavesTheWindowAl
   EXPECT_EQ(run->runLog(), previous) << "no end-of-run steps after the window has gone";
 }
 
+// What tells a write of the settings file: atomic writes put a new file in place each time.
+struct FileStamp {
+  std::string content;
+  fs::file_time_type written;
+  bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp stampOf(const TemporaryProgramFolder& folder, std::string_view name) {
+  return {folder.read(name), fs::last_write_time(folder.file(name))};
+}
+
+// OK writes the default file at once (nothing is lost, the file was gone), but the run keeps
+// the window: nothing else writes the file until the run ends, and Stop still stops it.
+TEST_F(RunScenario, TheSettingsFileDeletedDuringARunIsRecreatedAndTheRunGoesOn) {
+  run->writeOldRunLog("0\r\nold\r\nPrevious result\r\n");
+  TFMain& w = run->open();
+  run->tickAndApply();
+  run->startWaitingRun();
+
+  run->folder.remove("ss_storage.ini");
+  bool cancelShown = false;
+  run->toolkit.answerModal("Msg", [&](Form& msg) {
+    cancelShown = w.Msg().Btn_Cancel.visible();
+    msg.find("Btn_OK").userClick();
+  });
+  run->toolkit.advance(500);
+  EXPECT_TRUE(cancelShown) << "the question was asked";
+  ASSERT_TRUE(run->folder.exists("ss_storage.ini"));
+  const FileStamp recreated = stampOf(run->folder, "ss_storage.ini");
+
+  expectRunning(w);
+  // Nothing the user can reach writes the file; a dialog opening would fail the test.
+  w.Btn_Apply.userClick();
+  w.Btn_Set.userClick();
+  w.keyDown({'S', true});
+  run->toolkit.advance(1500);
+  EXPECT_TRUE(run->utilityRuns());
+
+  w.Btn_Stop.userClick();
+  EXPECT_EQ(run->runLog(), canceledRecord());
+  expectIdleAfterARun(w);
+  run->awaitHandOver();
+  run->toolkit.pumpPosted();
+  EXPECT_FALSE(run->utilityRuns());
+  EXPECT_EQ(stampOf(run->folder, "ss_storage.ini"), recreated) << "written once";
+}
+
+TEST_F(RunScenario, RefusingToRecreateTheSettingsFileDuringARunStopsTheUtilityAndEnds) {
+  const std::string previous = "0\r\nold\r\nPrevious result\r\n";
+  run->writeOldRunLog(previous);
+  run->open();
+  run->tickAndApply();
+  run->startWaitingRun();
+
+  run->folder.remove("ss_storage.ini");
+  run->toolkit.clickOnModal("Msg", "Btn_Cancel");
+  run->toolkit.advance(500);
+  EXPECT_TRUE(run->toolkit.quitRequested());
+  EXPECT_TRUE(eventually([&] { return !run->utilityRuns(); }));
+  run->window.reset();
+  run->toolkit.pumpPosted();
+  EXPECT_FALSE(run->folder.exists("ss_storage.ini"));
+  EXPECT_EQ(run->runLog(), previous) << "as Exit's OK: no end-of-run steps after the window";
+}
+
 TEST_F(RunScenario, ALateHandOverFromAnEarlierRunLeavesTheCurrentRunAlone) {
   TFMain& w = run->open();
   run->tickAndApply();
-  const ScopedVariable hang("QU_SIM_HANG", "1");
-  run->start();
-  ASSERT_TRUE(eventually([&] { return run->utilityRuns(); }));
+  run->startWaitingRun();
   w.Btn_Stop.userClick();
   ASSERT_TRUE(eventually([&] { return !run->utilityRuns(); }));
 
   run->tickAndApply();
-  run->start();
-  ASSERT_TRUE(eventually([&] { return run->utilityRuns(); }));
+  run->startWaitingRun();
   run->awaitHandOver();  // the first worker's, as the second one's utility hangs
   run->toolkit.pumpPosted();
   EXPECT_TRUE(w.Running);

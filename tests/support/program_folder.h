@@ -36,6 +36,9 @@ class TemporaryProgramFolder {
 
   // A new folder beside the program folder, removed with it.
   std::filesystem::path folderBeside(std::string_view name) const;
+  // Where the program's instance lock goes instead of the user's own folder: beside the program
+  // folder, not created (the lock creates it), removed with it.
+  std::filesystem::path lockFolder() const { return root_ / "lock"; }
 
   bool exists(std::string_view name) const;
   std::string read(std::string_view name) const;

@@ -1,7 +1,8 @@
 #pragma once
 
 // The real services of the system, except that the program believes it runs from a test's program
-// folder, and its instance guard is private to that folder's test.
+// folder, and its instance guard is private to that folder's test: it neither meets a program the
+// user has open nor leaves anything behind.
 
 #include "support/native_system.h"
 #include "support/program_folder.h"
@@ -12,7 +13,7 @@ class ProgramFolderSystem : public System {
  public:
   explicit ProgramFolderSystem(const TemporaryProgramFolder& folder);
 
-  bool acquireInstance(const std::string& name) override;
+  InstanceClaim acquireInstance(const std::string& name) override;
   std::string ownExecutablePath() override { return folder_.programPath(); }
   std::string FileVersionText(const std::string& path) override {
     return real_.FileVersionText(path);

@@ -2,55 +2,82 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
-#include <system_error>
+
+#include "platform/posix/error_text.h"
+#include "platform/posix/private_folder.h"
 
 namespace qu {
 namespace {
 
-std::filesystem::path defaultFolder() {
-  std::error_code error;
-  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR")) {
-    const std::filesystem::path folder(runtime);
-    if (folder.is_absolute() && std::filesystem::is_directory(folder, error)) return folder;
-  }
-  auto temp = std::filesystem::temp_directory_path(error);
-  return error ? std::filesystem::path("/tmp") : temp;
+using Outcome = InstanceClaim::Outcome;
+
+InstanceClaim failed(const std::string& what, const std::string& reason) {
+  return {Outcome::Failed, "Unable to lock " + what + ": " + reason};
+}
+
+// The guard's name, kept inside the folder.
+std::string lockFileName(const std::string& name) {
+  std::string safe = name;
+  std::replace(safe.begin(), safe.end(), '/', '_');
+  return safe + ".lock";
+}
+
+int lockExclusively(int fd) {
+  int result;
+  do {
+    result = flock(fd, LOCK_EX | LOCK_NB);
+  } while (result != 0 && errno == EINTR);
+  return result == 0 ? 0 : errno;
 }
 
 }  // namespace
 
-InstanceGuards::InstanceGuards(std::filesystem::path folder)
-    : folder_(folder.empty() ? defaultFolder() : std::move(folder)) {}
+InstanceGuards::InstanceGuards(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
 InstanceGuards::~InstanceGuards() {
   for (const int fd : held_) close(fd);
 }
 
-std::filesystem::path InstanceGuards::lockFile(const std::string& name) const {
-  std::string safe = name;
-  std::replace(safe.begin(), safe.end(), '/', '_');
-  return folder_ / (safe + "." + std::to_string(getuid()) + ".lock");
+InstanceClaim InstanceGuards::acquire(const std::string& name) {
+  if (!folder_.empty()) return acquireIn(folder_, name);
+  const FolderLookup state = userStateFolder();
+  if (state.path.empty()) return failed(name, state.failure);
+  return acquireIn(state.path, name);
 }
 
-bool InstanceGuards::acquire(const std::string& name) {
-  // Never through a link: someone else could aim it at a file of ours.
-  const int fd = open(lockFile(name).c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (fd < 0) return false;
-  int result;
-  do {
-    result = flock(fd, LOCK_EX | LOCK_NB);
-  } while (result != 0 && errno == EINTR);
-  if (result != 0) {
+InstanceClaim InstanceGuards::acquireIn(const std::filesystem::path& folder,
+                                        const std::string& name) {
+  const PrivateFolder place(folder);
+  if (!place.usable()) return failed(folder.string(), place.failure());
+  const std::string fileName = lockFileName(name);
+  const std::filesystem::path path = folder / fileName;
+  // Never through a link, and never waiting on something that is not a plain file.
+  const int fd = openat(place.descriptor(), fileName.c_str(),
+                        O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+  if (fd < 0) return failed(path.string(), openFailure(path, errno));
+  struct stat info {};
+  std::string failure;
+  if (fstat(fd, &info) != 0) {
+    failure = errorText(errno);
+  } else if (!S_ISREG(info.st_mode)) {
+    failure = "it is not a plain file";
+  } else if (const int error = lockExclusively(fd); error == EWOULDBLOCK) {
     close(fd);
-    return false;
+    return {Outcome::HeldByAnother, ""};
+  } else if (error != 0) {
+    failure = errorText(error);
+  }
+  if (!failure.empty()) {
+    close(fd);
+    return failed(path.string(), failure);
   }
   held_.push_back(fd);
-  return true;
+  return {Outcome::Acquired, ""};
 }
 
 }  // namespace qu

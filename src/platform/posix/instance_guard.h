@@ -4,26 +4,28 @@
 #include <string>
 #include <vector>
 
+#include "platform/system.h"
+
 namespace qu {
 
-// Named guards shared by one user's processes: an exclusive flock on a lock file, which the
-// kernel drops however the holder ends. The descriptors are close-on-exec, so a child started
-// by the holder does not keep a guard alive after it.
+// Named guards shared by one user's processes: an exclusive flock on a lock file in a private
+// folder of the user's, which the kernel drops however the holder ends. The descriptors are
+// close-on-exec, so a child started by the holder does not keep a guard alive after it.
 class InstanceGuards {
  public:
-  // `folder` empty: $XDG_RUNTIME_DIR, else the temp folder.
+  // `folder` empty: the user's state folder (userStateFolder). Tests give a folder of their own.
   explicit InstanceGuards(std::filesystem::path folder = {});
   InstanceGuards(const InstanceGuards&) = delete;
   InstanceGuards& operator=(const InstanceGuards&) = delete;
   ~InstanceGuards();
 
-  // True when this call took the guard; it is then held until this object or the process ends.
-  // Any failure counts as "another instance has it".
-  bool acquire(const std::string& name);
-  // The lock file: the user id is in its name, so users sharing the temp folder never meet.
-  std::filesystem::path lockFile(const std::string& name) const;
+  // The folder is created when missing and checked at every call; only a lock that another
+  // process holds counts as "another instance", anything else that fails is a failure.
+  InstanceClaim acquire(const std::string& name);
 
  private:
+  InstanceClaim acquireIn(const std::filesystem::path& folder, const std::string& name);
+
   std::filesystem::path folder_;
   std::vector<int> held_;
 };

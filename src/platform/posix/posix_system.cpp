@@ -22,7 +22,7 @@ PosixSystem::PosixSystem(std::filesystem::path guardFolder) : guards_(std::move(
   tzset();
 }
 
-bool PosixSystem::acquireInstance(const std::string& name) {
+InstanceClaim PosixSystem::acquireInstance(const std::string& name) {
   return guards_.acquire(name);
 }
 

@@ -9,10 +9,11 @@ namespace qu {
 
 class PosixSystem final : public System {
  public:
-  // `guardFolder` empty: the per-user default of InstanceGuards.
+  // `guardFolder` empty: the user's own private folder (see InstanceGuards). Tests put the lock
+  // into a folder of their own.
   explicit PosixSystem(std::filesystem::path guardFolder = {});
 
-  bool acquireInstance(const std::string& name) override;
+  InstanceClaim acquireInstance(const std::string& name) override;
   std::string ownExecutablePath() override;
   std::string FileVersionText(const std::string& path) override;
   FileTime FileModifiedTime(const std::string& path) override;

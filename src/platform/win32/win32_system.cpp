@@ -26,13 +26,16 @@ Win32System::~Win32System() {
   for (void* guard : guards_) CloseHandle(guard);
 }
 
-bool Win32System::acquireInstance(const std::string& name) {
+InstanceClaim Win32System::acquireInstance(const std::string& name) {
+  using Outcome = InstanceClaim::Outcome;
+  // "Already exists" still gives the event; only no event at all is a failure.
   HANDLE event = CreateEventW(nullptr, FALSE, TRUE, widen(name).c_str());
-  if (!event) return false;
+  if (!event) return {Outcome::Failed, "Unable to lock " + name + ": " + errorText(GetLastError())};
   const std::lock_guard lock(mutex_);
   guards_.push_back(event);
   // The wait consumes the signal, so the event stays unsignalled while this process lives.
-  return WaitForSingleObject(event, 1) == WAIT_OBJECT_0;
+  if (WaitForSingleObject(event, 1) == WAIT_OBJECT_0) return {Outcome::Acquired, ""};
+  return {Outcome::HeldByAnother, ""};
 }
 
 std::string Win32System::ownExecutablePath() {

@@ -19,8 +19,9 @@ class Win32System final : public System {
   ~Win32System() override;
 
   // A named auto-reset event, created signalled: the first process to consume the signal holds
-  // the guard for as long as it keeps the event open.
-  bool acquireInstance(const std::string& name) override;
+  // the guard for as long as it keeps the event open. A name that cannot be had as an event (an
+  // object of another kind has it, or access is denied) is a failure.
+  InstanceClaim acquireInstance(const std::string& name) override;
   std::string ownExecutablePath() override;
   std::string FileVersionText(const std::string& path) override;
   FileTime FileModifiedTime(const std::string& path) override;

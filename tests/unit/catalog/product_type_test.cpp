@@ -226,6 +226,18 @@ TEST(ProductTypeTest, EachPathFillsTheValuesItOwns) {
   }
 }
 
+// The catalog says which of its rules refused; the hand-written expert path is never refused.
+TEST(ProductTypeTest, RecordsTheRuleThatRefusedTheSelection) {
+  EXPECT_EQ(ProductType(selected({})).refusal, CatalogRefusal::NothingSelected);
+  EXPECT_EQ(ProductType(selected({"ChBox_AK_1"})).refusal, CatalogRefusal::AdminKitAlone);
+  EXPECT_EQ(ProductType(selected({"ChBox_AK_2", "ChBox_QSE_1"})).refusal, CatalogRefusal::None);
+  SelectionState expert = selected({"ChBox_AK_1"});
+  expert.expertMode = true;
+  const ProductSelection result = ProductType(expert);
+  EXPECT_EQ(result.refusal, CatalogRefusal::None);
+  EXPECT_FALSE(result.inputError);
+}
+
 TEST(ProductTypeTest, SwitchesFollowTheirBoxesOnEveryPath) {
   enum class Path { Selected, UpdateAll, Expert, NothingTicked };
   for (Path path : {Path::Selected, Path::UpdateAll, Path::Expert, Path::NothingTicked}) {

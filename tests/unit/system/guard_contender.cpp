@@ -1,7 +1,7 @@
 // Started as "<test binary> --guard-contender <folder> <name> [<file>]", the test binary
 // contends for an instance guard instead of running the tests: it prints "first" and stays
-// until killed, or prints "second" and ends. Given a file, the first one also leaves a child
-// running until that file exists.
+// until killed, or prints "second" (or the failure) and ends. Given a file, the first one also
+// leaves a child running until that file exists.
 
 #include <chrono>
 #include <fstream>
@@ -24,8 +24,9 @@ std::vector<std::string> commandLine() {
 
 [[noreturn]] void contend(const std::vector<std::string>& arguments) {
   qu::PosixSystem system(arguments[2]);
-  if (!system.acquireInstance(arguments[3])) {
-    std::cout << "second" << std::endl;
+  const qu::InstanceClaim claim = system.acquireInstance(arguments[3]);
+  if (claim.outcome != qu::InstanceClaim::Outcome::Acquired) {
+    std::cout << (claim.error.empty() ? "second" : claim.error) << std::endl;
     std::_Exit(0);
   }
   qu::LaunchResult child;  // never closed: this process only ends by being killed

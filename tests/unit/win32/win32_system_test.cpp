@@ -33,7 +33,9 @@ TEST(InstanceGuardChild, Contends) {
   const std::string name = envValue("QU_GUARD_NAME");
   if (name.empty()) GTEST_SKIP() << "run by InstanceGuard.IsSharedBetweenProcesses";
   Win32System system;
-  EXPECT_EQ(system.acquireInstance(name), envValue("QU_GUARD_EXPECT") == "first");
+  EXPECT_EQ(system.acquireInstance(name).outcome, envValue("QU_GUARD_EXPECT") == "first"
+                                                      ? InstanceClaim::Outcome::Acquired
+                                                      : InstanceClaim::Outcome::HeldByAnother);
 }
 
 int runContender(Win32System& system, const std::string& name, const std::string& expect) {
@@ -46,11 +48,27 @@ int runContender(Win32System& system, const std::string& name, const std::string
 }
 
 TEST(InstanceGuard, FirstTakerHoldsItSecondIsRefused) {
+  using Outcome = InstanceClaim::Outcome;
   Win32System system;
   const std::string name = uniqueName("qu-guard");
-  EXPECT_TRUE(system.acquireInstance(name));
-  EXPECT_FALSE(system.acquireInstance(name));
-  EXPECT_TRUE(system.acquireInstance(name + "-other"));
+  EXPECT_EQ(system.acquireInstance(name).outcome, Outcome::Acquired);
+  const InstanceClaim second = system.acquireInstance(name);
+  EXPECT_EQ(second.outcome, Outcome::HeldByAnother);
+  EXPECT_EQ(second.error, "");
+  EXPECT_EQ(system.acquireInstance(name + "-other").outcome, Outcome::Acquired);
+}
+
+// Not another instance: the name cannot be had as an event at all, which must be told.
+TEST(InstanceGuard, ANameHeldByAnotherKindOfObjectIsAFailure) {
+  const std::string name = uniqueName("qu-guard-taken");
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, widen(name).c_str());
+  ASSERT_NE(mutex, nullptr);
+  Win32System system;
+  const InstanceClaim claim = system.acquireInstance(name);
+  CloseHandle(mutex);
+  EXPECT_EQ(claim.outcome, InstanceClaim::Outcome::Failed);
+  EXPECT_EQ(claim.error.rfind("Unable to lock " + name + ": ", 0), 0u) << claim.error;
+  EXPECT_GT(claim.error.size(), ("Unable to lock " + name + ": ").size()) << "the reason is given";
 }
 
 TEST(InstanceGuard, IsSharedBetweenProcessesAndFreedWithItsHolder) {
@@ -58,7 +76,7 @@ TEST(InstanceGuard, IsSharedBetweenProcessesAndFreedWithItsHolder) {
   Win32System launcher;
   {
     Win32System holder;
-    ASSERT_TRUE(holder.acquireInstance(name));
+    ASSERT_EQ(holder.acquireInstance(name).outcome, InstanceClaim::Outcome::Acquired);
     EXPECT_EQ(runContender(launcher, name, "second"), 0);
   }
   EXPECT_EQ(runContender(launcher, name, "first"), 0);
