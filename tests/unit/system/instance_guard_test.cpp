@@ -74,7 +74,7 @@ TEST(InstanceGuard, LockFileIsPerUserAndNeverALink) {
   InstanceGuards guards(folder.path());
   const auto lockFile = guards.lockFile(kName);
   EXPECT_EQ(lockFile.parent_path(), folder.path());
-  EXPECT_NE(lockFile.filename().string().find("." + userId() + "."), std::string::npos);
+  EXPECT_NE(lockFile.filename().string().find('.' + userId() + '.'), std::string::npos);
   EXPECT_EQ(guards.lockFile("../escape").parent_path(), folder.path());
 
   const std::string target = folder.write("target", "kept");
