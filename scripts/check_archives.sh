@@ -73,7 +73,9 @@ cp "$root/build/tools/updater-sim/updater-sim" "$run/Updater.exe"
 # A private runtime folder keeps the instance lock apart from a program the user has open.
 mkdir -m 700 "$work/runtime"
 start_virtual_display "$work"
-(cd "$run" && XDG_RUNTIME_DIR="$work/runtime" exec ./QuintarisUpdater) >"$work/program.log" 2>&1 &
+# On the X display whatever platform the caller's environment names (the tests run offscreen).
+(cd "$run" && XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb exec ./QuintarisUpdater) \
+  >"$work/program.log" 2>&1 &
 program_pid=$!
 # The main window's caption carries the version the program reads from its own file.
 caption="(front end $version)"
@@ -84,7 +86,7 @@ for _ in $(seq 150); do
   kill -0 "$program_pid" 2>/dev/null || fail "the Linux program ended at start: $(cat "$work/program.log")"
   sleep 0.2
 done
-[ -n "$window" ] || fail "no window captioned \"$caption\" appeared"
+[ -n "$window" ] || fail "no window captioned \"$caption\" appeared: $(cat "$work/program.log")"
 xwininfo -id "$window" | grep -q 'Map State: IsViewable' || fail "the main window is not shown"
 echo "Linux archive: $(basename "$linux_archive") starts and shows its window \"$caption\""
 
