@@ -2,6 +2,13 @@
 
 set(QU_WINDOWS_RESOURCE_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/version_info.rc.in)
 
+# The build's processor architecture as an application manifest names it.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(QU_MANIFEST_ARCHITECTURE amd64)
+else()
+  set(QU_MANIFEST_ARCHITECTURE x86)
+endif()
+
 # Gives an executable its version resource (and optionally an application manifest):
 #   qu_windows_resources(<target> VERSION 1.2.3.4 DESCRIPTION <text> [MANIFEST <file>])
 function(qu_windows_resources target)

@@ -10,7 +10,7 @@ build="$root/build-fuzz"
 seconds=${1:-30}
 
 CXX=clang++ cmake -S "$root" -B "$build" -DQU_FUZZ=ON -DQU_BUILD_GUI=OFF \
-  -DQU_BUILD_BENCHMARKS=OFF >/dev/null
+  -DQU_BUILD_BENCHMARKS=OFF -DQU_WERROR=ON >/dev/null
 cmake --build "$build" --target file_version_fuzz file_version_seeds -j2
 
 corpus="$build/corpus"

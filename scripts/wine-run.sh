@@ -1,11 +1,25 @@
 #!/usr/bin/env bash
-# Runs a Windows test program under Wine for ctest. Wine's helper processes (a console host,
-# its services) inherit the program's output; they may outlive it and would keep ctest waiting
-# on the pipe, so the output goes through a file and is passed on once the program has ended.
+# Runs a Windows test program under Wine for ctest:  wine-run.sh win32|win64 program [arguments]
+# The loader is chosen by the build's architecture: the `wine` wrapper takes the 32-bit loader
+# whenever wine32 is installed, which cannot run a 64-bit program, nor anything on a machine
+# that runs no 32-bit code. Wine's helper processes (a console host, its services) inherit the
+# program's output and may outlive it, which would keep ctest waiting on the pipe, so the output
+# goes through a file in the prefix and is passed on once the program has ended.
 set -uo pipefail
-output=$(mktemp)
-wine "$@" >"$output" 2>&1
+case "${1:-}" in
+  win32) loader=/usr/lib/wine/wine ;;
+  win64) loader=/usr/lib/wine/wine64 ;;
+  *)
+    echo "usage: wine-run.sh win32|win64 program [arguments]" >&2
+    exit 2
+    ;;
+esac
+export WINEARCH=$1
+shift
+: "${WINEPREFIX:?set WINEPREFIX to the Wine prefix of the build, as scripts/windows.sh does}"
+output=$(mktemp -p "$WINEPREFIX" run-output.XXXXXX) || exit
+trap 'rm -f "$output"' EXIT
+"$loader" "$@" >"$output" 2>&1
 code=$?
 cat "$output"
-rm -f "$output"
 exit "$code"

@@ -24,6 +24,14 @@ std::error_code move(const fs::path& from, const fs::path& to) {
   return error;
 }
 
+// "[3/10] COMPONENT/file". Built by appending: GCC 12 at -O3 reports a false -Wrestrict overlap
+// for a chain of operator+ that starts with a literal.
+std::string progressLine(std::size_t number, const std::string& total, const std::string& name) {
+  std::string line(1, '[');
+  line.append(std::to_string(number)).append(1, '/').append(total).append("] ").append(name);
+  return line;
+}
+
 // Empty on success.
 std::string deliverOne(const DeliveryItem& item, const DeliveryFolders& folders) {
   const fs::path staged = folders.temp / item.component / item.relative;
@@ -48,7 +56,7 @@ DeliveryResult deliver(const DeliveryPlan& plan, const DeliveryFolders& folders,
   const std::string total = std::to_string(plan.items.size());
   for (const DeliveryItem& item : plan.items) {
     const std::string name = (fs::path(item.component) / item.relative).generic_string();
-    journal.say("[" + std::to_string(result.delivered + 1) + "/" + total + "] " + name);
+    journal.say(progressLine(result.delivered + 1, total, name));
     result.failure = deliverOne(item, folders);
     if (!result.failure.empty()) {
       journal.say(result.failure);
