@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets the machine up, then builds and runs every test twice: a normal build and one with
-# AddressSanitizer and UndefinedBehaviorSanitizer; fuzzes the version reader; cross-builds the
-# Windows program and runs its tests under Wine. Ends non-zero on any failure.
+# AddressSanitizer and UndefinedBehaviorSanitizer; fuzzes the readers of outside input;
+# cross-builds the Windows program and runs its tests under Wine. Ends non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
