@@ -20,7 +20,9 @@ const char kTitle[] = "/opt/q/Updater.exe";
 
 QPlainTextEdit* consoleWindow() {
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->windowTitle() == kTitle) return qobject_cast<QPlainTextEdit*>(window);
+    if (window->isVisible() && window->windowTitle() == kTitle) {
+      return qobject_cast<QPlainTextEdit*>(window);
+    }
   }
   return nullptr;
 }
@@ -56,6 +58,19 @@ class QtConsoleTest : public QObject {
     QCOMPARE(lastLine(2), QString("line 25000"));
     QCOMPARE(document->blockCount(), static_cast<int>(kScrollbackLines));
     QCOMPARE(document->firstBlock().text(), QString("line 15003"));
+    consoleWindow()->close();
+  }
+
+  void drawsWhatGatheredInAFewEditsNotOnePerWrite() {
+    auto console = openQtConsole(kTitle);
+    console->write("first\n");
+    QTRY_VERIFY_WITH_TIMEOUT(consoleWindow() && lastLine(1) == "first", kPatienceMs);
+    int edits = 0;
+    connect(consoleWindow()->document(), &QTextDocument::contentsChanged, [&] { ++edits; });
+    // Written before the loop runs again, so one batch holds them all.
+    for (int i = 1; i <= 5'000; ++i) console->write("more " + std::to_string(i) + "\n");
+    QTRY_VERIFY_WITH_TIMEOUT(lastLine(1) == "more 5000", kPatienceMs);
+    QVERIFY2(edits <= 10, qPrintable(QString::number(edits)));
     consoleWindow()->close();
   }
 };
