@@ -8,6 +8,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
+#include <deque>
+#include <memory>
+#include <string>
 
 #include "platform/pending_output.h"
 
