@@ -1,16 +1,14 @@
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <system_error>
 
 #include "app/main_window.h"
 #include "app/run_log.h"
+#include "app/run_log_reader.h"
 #include "i18n/language_keys.h"
 #include "i18n/language_reader.h"
 #include "platform/atomic_file.h"
 #include "platform/utf8_path.h"
-#include "settings/text_encoding.h"
 
 namespace qu {
 namespace {
@@ -22,13 +20,6 @@ std::uintmax_t fileSize(const std::string& path) {
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(pathFromUtf8(path), error);
   return error ? 0 : size;
-}
-
-RunLogEntry readRunLog(const std::string& path) {
-  std::ifstream in(pathFromUtf8(path), std::ios::binary);
-  const std::string raw{std::istreambuf_iterator<char>(in), {}};
-  if (!in.is_open() || in.bad()) throw std::runtime_error("Unable to read " + path);
-  return parseRunLog(decodeText(raw, detectEncoding(raw)));
 }
 
 void writeCanceledRecord(const std::string& path) {

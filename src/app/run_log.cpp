@@ -5,6 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "settings/text_encoding.h"
+
 namespace qu {
 namespace {
 
@@ -12,24 +14,27 @@ std::string twoDigits(int value) {
   return std::string{static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
 }
 
-}  // namespace
-
-RunLogEntry parseRunLog(std::string_view text) {
-  RunLogEntry entry;
-  bool first = true;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (end < text.size() && line.ends_with('\r')) line.remove_suffix(1);
-    (first ? entry.code : entry.message) = std::string(line);
-    first = false;
-    start = next;
-  }
-  return entry;
+bool breaksTheLine(char32_t c) {
+  return c < 0x20 || c == 0x85 || c == 0x2028 || c == 0x2029;
 }
+
+std::string onOneLine(std::string_view text) {
+  std::string shown;
+  std::size_t pos = 0;
+  for (std::size_t count = 0; pos < text.size() && count < kResultLineLength; ++count) {
+    const std::size_t start = pos;
+    const std::optional<char32_t> c = nextUtf8(text, pos);
+    if (c && breaksTheLine(*c)) {
+      shown += ' ';
+    } else {
+      if (!c) ++pos;
+      shown.append(text.substr(start, pos - start));
+    }
+  }
+  return shown;
+}
+
+}  // namespace
 
 std::string_view canceledRecord() {
   return "19\r\nProcess canceled by user\r\n";
@@ -61,10 +66,10 @@ MonthNames systemShortMonthNames() {
 std::string resultLineText(const std::optional<DosDateTime>& written, const MonthNames& months,
                            std::string_view completed, const RunLogEntry& entry) {
   const DosDateTime time = written.value_or(DosDateTime{1899, 12, 30, 0, 0, 0});
-  return twoDigits(time.day) + "-" + months[static_cast<std::size_t>(time.month - 1)] + "-" +
-         twoDigits(time.year % 100) + " " + twoDigits(time.hour) + ":" + twoDigits(time.minute) +
-         ":" + twoDigits(time.second) + " " + std::string(completed) + " (" + entry.code + ") " +
-         entry.message;
+  return onOneLine(twoDigits(time.day) + "-" + months[static_cast<std::size_t>(time.month - 1)] +
+                   "-" + twoDigits(time.year % 100) + " " + twoDigits(time.hour) + ":" +
+                   twoDigits(time.minute) + ":" + twoDigits(time.second) + " " +
+                   std::string(completed) + " (" + entry.code + ") " + entry.message);
 }
 
 }  // namespace qu

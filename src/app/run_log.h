@@ -4,6 +4,7 @@
 // run ended without rewriting it, the test that tells the two apart, and the result line.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <locale>
 #include <optional>
@@ -15,14 +16,13 @@
 namespace qu {
 
 inline constexpr std::string_view kRunLogFileName = "vororadi.txt";
+// The result line shows at most this many characters.
+inline constexpr std::size_t kResultLineLength = 1'024;
 
 struct RunLogEntry {
   std::string code;     // the first line
   std::string message;  // the last line, "" when there is only one
 };
-
-// Lines end at LF, a CR before it dropped; a final line break makes no empty last line.
-RunLogEntry parseRunLog(std::string_view text);
 
 // "19" and "Process canceled by user", each ended by CR LF.
 std::string_view canceledRecord();
@@ -46,6 +46,8 @@ MonthNames systemShortMonthNames();
 
 // "dd-mmm-yy hh:mm:ss " + completed + " (" + code + ") " + message. No time (the zero time, or
 // one the two-second form cannot hold) shows as the zero date-time, 30-Dec-1899 00:00:00.
+// Cut to kResultLineLength characters, with every control character and line or paragraph
+// separator a blank, so that it stays on one line.
 std::string resultLineText(const std::optional<DosDateTime>& written, const MonthNames& months,
                            std::string_view completed, const RunLogEntry& entry);
 

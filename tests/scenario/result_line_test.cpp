@@ -81,6 +81,24 @@ TEST_F(RunScenario, ARunLogThatCannotBeWrittenGivesAnErrorAndTheWindowEndsIdle) 
   EXPECT_FALSE(run->toolkit.quitRequested()) << "the message's OK must not close the window";
 }
 
+#ifndef _WIN32
+TEST_F(RunScenario, ALogWhoseReadsFailIsReportedWithItsPathAndTheReason) {
+  run->folder.installLanguageFile();
+  TFMain& w = run->open();
+  // Reading a process's own memory at address 0 fails with an I/O error.
+  fs::create_symlink("/proc/self/mem", run->folder.file(kRunLogFileName));
+  run->acknowledgeMessage();
+  w.CB_Lng.userSelect(1);
+
+  ASSERT_EQ(run->lastMessage.size(), 1u);
+  EXPECT_EQ(run->lastMessage[0],
+            "Unable to read " + run->folder.appDir() + "vororadi.txt: Input/output error");
+  EXPECT_EQ(run->resultLine(), "");
+  EXPECT_FALSE(w.ST_RetCode.enabled());
+  EXPECT_FALSE(w.Running);
+}
+#endif
+
 TEST_F(RunScenario, LinksOpenTheirAddressesFromTheLanguageSection) {
   run->folder.write("quintarisupdater.loc",
                     "[English]\nURL_FORUM=https://forum.example.org/q\n"

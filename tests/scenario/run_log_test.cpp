@@ -7,7 +7,7 @@
 #include <locale>
 #include <string>
 
-#include "app/run_log.h"
+#include "app/run_log_reader.h"
 
 namespace qu {
 namespace {
@@ -36,6 +36,48 @@ TEST(RunLog, CodeIsTheFirstLineAndMessageTheLast) {
     const RunLogEntry entry = parseRunLog(c.text);
     EXPECT_EQ(entry.code, c.code) << c.text;
     EXPECT_EQ(entry.message, c.message) << c.text;
+  }
+}
+
+std::string utf16Le(std::u16string_view text) {
+  std::string bytes = "\xFF\xFE";
+  for (char16_t unit : text) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
+TEST(RunLog, EncodingsAreToldByTheMarkWhateverPiecesTheLogArrivesIn) {
+  struct EncodingCase {
+    std::string bytes;
+    std::string code;
+    std::string message;
+  };
+  const EncodingCase cases[] = {
+      {"\xEF\xBB\xBF"
+       "0\r\nFertig \xC3\xBC"
+       "ber\r\n",
+       "0",
+       "Fertig \xC3\xBC"
+       "ber"},
+      // U+0D0A and U+0A00 each hold an LF byte, and neither is a line break.
+      {utf16Le(u"3\r\nmiddle\r\n\u0D0A\u0A00 end\r\n"), "3", "\xE0\xB4\x8A\xE0\xA8\x80 end"},
+      {utf16Le(u"5\r"), "5\r", ""},
+      {"7\r\nstray \xE9 byte", "7", "stray \xC3\xA9 byte"},
+      {"\xFF\xFE", "", ""},
+      {"\xEF\xBB", "\xC3\xAF\xC2\xBB", ""},
+  };
+  for (const EncodingCase& c : cases) {
+    for (std::size_t piece : {1, 2, 3, 64}) {
+      RunLogScanner scanner;
+      for (std::size_t at = 0; at < c.bytes.size(); at += piece) {
+        scanner.feed(std::string_view(c.bytes).substr(at, piece));
+      }
+      const RunLogEntry entry = scanner.finish();
+      EXPECT_EQ(entry.code, c.code) << c.bytes << " in pieces of " << piece;
+      EXPECT_EQ(entry.message, c.message) << c.bytes << " in pieces of " << piece;
+    }
   }
 }
 
@@ -77,6 +119,21 @@ TEST(ResultLine, ComposesTimeCompletedTextCodeAndMessage) {
   local[1] = "фев";
   EXPECT_EQ(resultLineText(DosDateTime{2031, 2, 1, 0, 0, 0}, local, "Готово:", {"0", "ok"}),
             "01-фев-31 00:00:00 Готово: (0) ok");
+}
+
+TEST(ResultLine, StaysOnOneLineCutToWhatItShows) {
+  const MonthNames months = shortMonthNames(std::locale::classic());
+  std::string message =
+      "one\rtwo\nthree\tfour\xE2\x80\xA8"
+      "five";
+  for (int i = 0; i < 2000; ++i) message += "\xC3\xBC";
+  const std::string shown =
+      resultLineText(DosDateTime{2024, 3, 5, 7, 8, 6}, months, "Done:", {"0", message});
+  EXPECT_TRUE(shown.starts_with("05-Mar-24 07:08:06 Done: (0) one two three four five\xC3\xBC"))
+      << shown.substr(0, 80);
+  EXPECT_TRUE(shown.ends_with("\xC3\xBC")) << "no character is cut in two";
+  const std::size_t head = shown.find("five") + 4;
+  EXPECT_EQ(head + (kResultLineLength - head) * 2, shown.size()) << "1,024 characters";
 }
 
 }  // namespace

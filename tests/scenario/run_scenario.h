@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "app/main_window.h"
-#include "app/run_log.h"
+#include "app/run_log_reader.h"
 #include "platform/headless/headless_toolkit.h"
 #include "support/program_folder.h"
 #include "support/program_folder_system.h"

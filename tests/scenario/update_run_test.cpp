@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/run_log.h"
+#include "app/run_log_reader.h"
 #include "platform/utf8_path.h"
 #include "scenario/run_scenario.h"
 

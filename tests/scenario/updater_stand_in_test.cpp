@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/run_log.h"
+#include "app/run_log_reader.h"
 #include "platform/utf8_path.h"
 #include "support/native_system.h"
 #include "support/program_folder.h"

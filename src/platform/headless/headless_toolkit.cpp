@@ -10,7 +10,7 @@ class HeadlessToolkit::Console : public ConsoleWindow {
   Console(HeadlessToolkit& owner, std::string title) : owner_(owner), title_(std::move(title)) {}
   void write(std::string_view text) override {
     std::lock_guard lock(owner_.mutex_);
-    owner_.consoleText_[title_].append(text);
+    owner_.consoleLines_[title_].append(text);
   }
 
  private:
@@ -95,7 +95,7 @@ std::string HeadlessToolkit::pickFolder(const std::string& title) {
 std::shared_ptr<ConsoleWindow> HeadlessToolkit::openConsole(const std::string& title) {
   std::lock_guard lock(mutex_);
   consoleTitles_.push_back(title);
-  consoleText_[title];
+  consoleLines_[title];
   return std::make_shared<Console>(*this, title);
 }
 
@@ -150,8 +150,8 @@ bool HeadlessToolkit::waitForPosted(std::chrono::milliseconds limit) {
 
 std::string HeadlessToolkit::consoleText(const std::string& title) const {
   std::lock_guard lock(mutex_);
-  auto it = consoleText_.find(title);
-  return it == consoleText_.end() ? std::string() : it->second;
+  auto it = consoleLines_.find(title);
+  return it == consoleLines_.end() ? std::string() : it->second.text();
 }
 
 void HeadlessToolkit::propertyChanged(Control& control, Property property) {

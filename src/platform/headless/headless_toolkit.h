@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/scrollback.h"
 #include "platform/toolkit.h"
 
 namespace qu {
@@ -62,7 +63,8 @@ class HeadlessToolkit : public Toolkit, private ModelObserver {
   void answerFolder(std::string path) { folderAnswers_.push_back(std::move(path)); }
   int beeps() const { return beeps_; }
   const std::vector<std::string>& openedUrls() const { return openedUrls_; }
-  // Everything written to the console windows opened with this title.
+  // What the console windows opened with this title show: the last lines of their output, as
+  // the scrollback keeps them.
   std::string consoleText(const std::string& title) const;
   const std::vector<std::string>& consoleTitles() const { return consoleTitles_; }
 
@@ -97,7 +99,7 @@ class HeadlessToolkit : public Toolkit, private ModelObserver {
   mutable std::mutex mutex_;
   std::condition_variable postedCv_;
   std::deque<std::function<void()>> posted_;
-  std::map<std::string, std::string> consoleText_;
+  std::map<std::string, Scrollback> consoleLines_;
 };
 
 }  // namespace qu

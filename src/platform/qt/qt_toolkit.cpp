@@ -21,6 +21,7 @@
 
 #include "platform/qt/key_letters.h"
 #include "platform/qt/plain_text.h"
+#include "platform/qt/qt_console.h"
 #include "platform/qt/qt_widgets.h"
 
 namespace qu {
@@ -71,41 +72,6 @@ Qt::WindowFlags windowFlags(const Form& form) {
   if (has(buttons, TitleButtons::Help)) flags |= Qt::WindowContextHelpButtonHint;
   return flags;
 }
-
-class QtConsole : public ConsoleWindow {
- public:
-  explicit QtConsole(const std::string& title) {
-    QString caption = qs(title);
-    QMetaObject::invokeMethod(
-        qApp,
-        [view = view_, caption] {
-          auto* edit = new QPlainTextEdit;
-          edit->setAttribute(Qt::WA_DeleteOnClose);
-          edit->setReadOnly(true);
-          edit->setWindowTitle(caption);
-          edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-          edit->resize(640, 360);
-          edit->show();
-          *view = edit;
-        },
-        Qt::QueuedConnection);
-  }
-  void write(std::string_view text) override {
-    QMetaObject::invokeMethod(
-        qApp,
-        [view = view_,
-         chunk = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))] {
-          if (!*view) return;
-          (*view)->moveCursor(QTextCursor::End);
-          (*view)->insertPlainText(chunk);
-        },
-        Qt::QueuedConnection);
-  }
-
- private:
-  // Touched on the loop's thread only; empty once the user has closed the window.
-  std::shared_ptr<QPointer<QPlainTextEdit>> view_ = std::make_shared<QPointer<QPlainTextEdit>>();
-};
 
 }  // namespace
 
@@ -555,7 +521,7 @@ std::string QtToolkit::pickFolder(const std::string& title) {
 }
 
 std::shared_ptr<ConsoleWindow> QtToolkit::openConsole(const std::string& title) {
-  return std::make_shared<QtConsole>(title);
+  return openQtConsole(title);
 }
 
 void QtToolkit::openUrl(const std::string& url) {
