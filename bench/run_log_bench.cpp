@@ -13,9 +13,9 @@
 #include <random>
 #include <string>
 
-#include "app/run_log.h"
-#include "app/run_log_reader.h"
 #include "peak_memory.h"
+#include "run/run_log.h"
+#include "run/run_log_reader.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/settings_sections.h"
 #include "catalog/product_type.h"
+#include "i18n/language_keys.h"
 #include "settings/index_list.h"
 #include "settings/ini_file.h"
 
@@ -30,9 +31,7 @@ void decodeChecks(const std::string& list, Control& group) {
 
 void TFMain::readset() {
   const IniSnapshot file(settingsPath());
-  const int language = file.ReadInteger(kGuiSectionName, "lng", 0);
-  const int languages = static_cast<int>(CB_Lng.items().size());
-  CB_Lng.setItemIndex(language >= 0 && language < languages ? language : 0);
+  CB_Lng.setItemIndex(languageIndexOrEnglish(file.ReadInteger(kGuiSectionName, "lng", 0)));
   SelectionMode = file.ReadInteger(kGuiSectionName, "s0", 1);
   FolderModeChecks = readText(file, kGuiSectionName, "s2");
   HomeChecks = readText(file, kGuiSectionName, "s3");

@@ -4,7 +4,9 @@
 #include "app/update_run.h"
 #include "catalog/product_catalog.h"
 #include "catalog/product_layout.h"
+#include "i18n/language_keys.h"
 #include "platform/utf8_path.h"
+#include "run/program_folder.h"
 
 namespace qu {
 
@@ -33,7 +35,7 @@ TFMain::TFMain(Toolkit& toolkit, System& system)
   setBounds({0, 0, kMainClientWidth, kMainClientHeight});
   setTitleButtons(TitleButtons::SystemMenu | TitleButtons::Minimize | TitleButtons::Help);
   setKeyPreview(true);
-  CB_Lng.setItems({"English", "Russian", "Deutsch"});
+  CB_Lng.setItems({kLanguageSections.begin(), kLanguageSections.end()});
   CB_Lng.setItemIndex(0);
   CheckTimer.setInterval(1);
   CheckTimer.setEnabled(true);
@@ -60,7 +62,7 @@ TFAM& TFMain::FAM() {
 }
 
 std::filesystem::path TFMain::settingsPath() const {
-  return pathFromUtf8(AppDir + "ss_storage.ini");
+  return pathFromUtf8(AppDir) += pathFromUtf8(kSettingsFileName);
 }
 std::filesystem::path TFMain::languagePath() const {
   return pathFromUtf8(AppDir + "quintarisupdater.loc");

@@ -4,17 +4,13 @@
 
 #include "app/main_window.h"
 #include "platform/utf8_path.h"
+#include "run/program_folder.h"
 #include "settings/ini_file.h"
 
 namespace qu {
 namespace {
 
 constexpr const char* kInstanceName = "MYPROGRAM_CHECKEXIST";
-
-// Ends with the platform's separator, as the folder names shown to the user do.
-std::string folderWithSeparator(const std::string& path) {
-  return utf8FromPath(pathFromUtf8(path).parent_path() / "");
-}
 
 }  // namespace
 
@@ -51,7 +47,7 @@ void TFMain::startupSteps() {
   Modified = true;
   BtnStartCap();
   const std::string ownPath = system_.ownExecutablePath();
-  AppDir = folderWithSeparator(ownPath);
+  AppDir = programFolderOf(ownPath);
   OwnVersion = system_.FileVersionText(ownPath);
   Loc();
   readset();

@@ -5,6 +5,9 @@
 
 #include "app/main_window.h"
 #include "app/update_run.h"
+#include "run/program_folder.h"
+#include "run/run_ticket.h"
+#include "run/updater_arguments.h"
 
 namespace qu {
 namespace {
@@ -60,19 +63,16 @@ void TFMain::Btn_StartClick() {
     return;
   }
   if (system_.IsProcessRunning(std::string(kUpdaterFileName))) return;
-  ReportArg.clear();
   if (Msg().visible()) Msg().close();
   ShowConsole = ChBox_RptDisplay.checked() ? 1 : 0;
-  if (ChBox_RptFile.checked()) {
-    ReportArg += ChBox_RptAppend.checked() ? " -rpt+ report.txt" : " -rpt report.txt";
-  }
+  ReportArg = reportArgument(ChBox_RptFile.checked(), ChBox_RptAppend.checked());
   ST_RetCode.sendToBack();
   ProgressBar1.setMarquee(true, 60);
   ProgressBar1.setVisible(true);
   BtnStartCap();
   RadioBtnsClick();
 
-  auto ticket = std::make_shared<RunTicket>(alive_);
+  auto ticket = std::make_shared<RunTicket>();
   currentRun_ = ticket;
   try {
     std::thread([this, ticket] { runWorker(ticket); }).detach();
@@ -105,8 +105,8 @@ void TFMain::runWorker(std::shared_ptr<RunTicket> ticket) {
   } catch (const std::exception& failure) {
     ticket->setLaunchError(std::string("Unable to start the update: ") + failure.what());
   }
-  toolkit_.post([ticket] {
-    const auto window = ticket->window().lock();
+  toolkit_.post([ticket, alive = std::weak_ptr<TFMain*>(alive_)] {
+    const auto window = alive.lock();
     if (window && *window) (*window)->endOfRun(*ticket);
   });
 }

@@ -67,14 +67,22 @@ void runCatalogSteps(const TickedBoxes& ticked, ProductSelection& out) {
 
 }  // namespace
 
+std::string traceArgument(bool traceTicked) {
+  return traceTicked ? std::string(kTraceSwitch) : "";
+}
+
+std::string dumpArgument(bool dumpTicked) {
+  return dumpTicked ? "" : std::string(kNoDumpSwitch);
+}
+
 ProductSelection ProductType(const SelectionState& state) {
   ProductSelection out;
   out.indexFileName = kDefaultIndexFileName;
   out.indexUrlPath = kDefaultIndexUrlPath;
   out.osList = state.osList;
   out.languageList = state.languageList;
-  out.traceArg = state.trace ? kTraceSwitch : "";
-  out.dumpArg = state.dump ? "" : kNoDumpSwitch;
+  out.traceArg = traceArgument(state.trace);
+  out.dumpArg = dumpArgument(state.dump);
 
   if (state.updateAll && !state.expertMode) return out;
   if (state.expertMode) {

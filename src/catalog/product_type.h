@@ -62,6 +62,11 @@ struct ProductSelection {
   CatalogRefusal refusal = CatalogRefusal::None;  // set with inputError, by the catalog alone
 };
 
+// The switches of the two service boxes: the trace when ChBox_Trace is ticked, and the one that
+// turns crash dumps off when ChBox_Dump is not.
+std::string traceArgument(bool traceTicked);
+std::string dumpArgument(bool dumpTicked);
+
 // Pure: reads no control and no file. The switches follow ChBox_Trace and ChBox_Dump on every
 // path, so a run started after an update-all or expert Apply honours the boxes the user sees.
 ProductSelection ProductType(const SelectionState& state);

@@ -14,6 +14,9 @@ inline constexpr std::string_view kLanguageFileName = "quintarisupdater.loc";
 inline constexpr std::array<std::string_view, 3> kLanguageSections = {"English", "Russian",
                                                                       "Deutsch"};
 
+// The selector's entry for a stored index: one outside the list is English.
+int languageIndexOrEnglish(int stored);
+
 struct LanguageKey {
   std::string_view key;
   std::string_view defaultText;

@@ -28,11 +28,10 @@ void check(Control& control) {
   }
 }
 
-void checkEntry(std::string_view entry, Control& group, IndexKind kind) {
-  auto position = parseDecimal(entry);
+void checkPosition(int position, Control& group, IndexKind kind) {
   const auto& children = group.children();
-  if (!position || *position < 0 || static_cast<std::size_t>(*position) >= children.size()) return;
-  Control& control = *children[static_cast<std::size_t>(*position)];
+  if (position < 0 || static_cast<std::size_t>(position) >= children.size()) return;
+  Control& control = *children[static_cast<std::size_t>(position)];
   if (control.kind() == countedKind(kind)) check(control);
 }
 
@@ -50,11 +49,17 @@ std::string encodeIndexList(const Control& group, IndexKind kind) {
   return list;
 }
 
-void decodeIndexList(std::string_view list, Control& group, IndexKind kind) {
+std::vector<int> indexListPositions(std::string_view list) {
+  std::vector<int> positions;
   for (std::size_t end = list.find(';'); end != std::string_view::npos; end = list.find(';')) {
-    checkEntry(list.substr(0, end), group, kind);
+    if (const auto position = parseDecimal(list.substr(0, end))) positions.push_back(*position);
     list.remove_prefix(end + 1);
   }
+  return positions;
+}
+
+void decodeIndexList(std::string_view list, Control& group, IndexKind kind) {
+  for (const int position : indexListPositions(list)) checkPosition(position, group, kind);
 }
 
 }  // namespace qu

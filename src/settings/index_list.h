@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qu {
 
@@ -16,9 +17,12 @@ enum class IndexKind { CheckBoxes, RadioButtons };
 // "" when none is checked.
 std::string encodeIndexList(const Control& group, IndexKind kind);
 
-// Checks the controls the list names; never unchecks one. The list is taken as stored: each
-// entry ends at a ";" (text after the last ";" is ignored); an entry that is not a decimal
-// number, lies outside the group or names a control of another kind is skipped. Checking runs
+// The positions a stored list names, in its order. Each entry ends at a ";" (text after the last
+// ";" is ignored); an entry that is not a decimal number is skipped.
+std::vector<int> indexListPositions(std::string_view list);
+
+// Checks the controls the list names (indexListPositions); never unchecks one. A position outside
+// the group or of a control of another kind is skipped. Checking runs
 // the controls' handlers as a user's click does.
 void decodeIndexList(std::string_view list, Control& group, IndexKind kind);
 

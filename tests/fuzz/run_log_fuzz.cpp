@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "app/run_log.h"
-#include "app/run_log_reader.h"
+#include "run/run_log.h"
+#include "run/run_log_reader.h"
 #include "settings/text_encoding.h"
 
 namespace {

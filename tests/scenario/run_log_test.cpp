@@ -7,7 +7,7 @@
 #include <locale>
 #include <string>
 
-#include "app/run_log_reader.h"
+#include "run/run_log_reader.h"
 
 namespace qu {
 namespace {

@@ -14,8 +14,8 @@
 #include <string_view>
 
 #include "app/main_window.h"
-#include "app/run_log_reader.h"
 #include "platform/headless/headless_toolkit.h"
+#include "run/run_log_reader.h"
 #include "support/program_folder.h"
 #include "support/program_folder_system.h"
 

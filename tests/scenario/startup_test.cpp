@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/run_log.h"
 #include "platform/utf8_path.h"
+#include "run/run_log.h"
 #include "scenario/main_window_fixture.h"
 #include "settings/ini_file.h"
 

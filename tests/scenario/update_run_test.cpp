@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/run_log_reader.h"
 #include "platform/utf8_path.h"
+#include "run/run_log_reader.h"
 #include "scenario/run_scenario.h"
 
 namespace qu::testing {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/run_log_reader.h"
 #include "platform/utf8_path.h"
+#include "run/run_log_reader.h"
 #include "support/native_system.h"
 #include "support/program_folder.h"
 

@@ -1,4 +1,4 @@
-#include "app/run_log_reader.h"
+#include "run/run_log_reader.h"
 
 #include <cerrno>
 #include <fstream>

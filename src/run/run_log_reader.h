@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/run_log.h"
+#include "run/run_log.h"
 #include "settings/text_encoding.h"
 
 namespace qu {
