@@ -41,6 +41,11 @@ struct ProcessLaunch {
   std::vector<std::string> arguments;  // without the program itself
   std::string workingFolder;           // empty: the caller's
   OutputSink output;                   // empty: standard output and error are discarded
+  // With a sink, on Windows: the output reaches the sink through a pipe and the program gets no
+  // console window (a console program passing it on). Otherwise Windows shows the output in a
+  // console of the program's own, and the sink receives nothing. Elsewhere the sink always
+  // receives it.
+  bool captureOutput = false;
 };
 
 struct LaunchResult {

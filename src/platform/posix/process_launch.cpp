@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/output_delivery.h"
 #include "platform/posix/error_text.h"
 #include "platform/posix/posix_process.h"
 
@@ -71,26 +72,17 @@ class SpawnSetup {
   posix_spawnattr_t attributes_;
 };
 
-void deliver(const OutputSink& sink, bool& healthy, std::string_view piece) {
-  if (!healthy) return;
-  try {
-    sink(piece);
-  } catch (...) {
-    healthy = false;  // keep draining regardless, or the child would block on a full pipe
-  }
-}
-
 void drain(int fd, const OutputSink& sink) {
-  bool healthy = true;
+  OutputDelivery deliver(sink);
   char buffer[4096];
   for (;;) {
     const ssize_t count = read(fd, buffer, sizeof buffer);
     if (count < 0 && errno == EINTR) continue;
     if (count <= 0) break;
-    deliver(sink, healthy, std::string_view(buffer, static_cast<std::size_t>(count)));
+    deliver(std::string_view(buffer, static_cast<std::size_t>(count)));
   }
   close(fd);
-  deliver(sink, healthy, {});
+  deliver({});
 }
 
 std::string absoluteProgram(const std::string& program) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <fstream>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -102,6 +106,36 @@ TEST(StartProcess, ReportsAProgramThatCannotBeStarted) {
     EXPECT_FALSE(started.process) << program;
     EXPECT_FALSE(started.error.empty()) << program;
   }
+}
+
+// A console program passing the utility's output on: it comes through a pipe, then its end.
+TEST(StartProcess, CapturedOutputReachesTheSinkThenEnds) {
+  StandIn standIn;
+  ScopedEnvironment fail("QU_SIM_FAIL_CODE", "4");
+  struct Received {
+    std::mutex mutex;
+    std::condition_variable ended;
+    std::string text;
+    int ends = 0;
+  };
+  auto received = std::make_shared<Received>();
+  OutputSink sink = [received](std::string_view piece) {
+    const std::lock_guard lock(received->mutex);
+    received->text.append(piece);
+    if (piece.empty()) ++received->ends;
+    received->ended.notify_all();
+  };
+  Win32System system;
+  auto started = system.startProcess(
+      {standIn.program(), {"-c", "-u"}, utf8(standIn.folder.path()), sink, true});
+  ASSERT_TRUE(started.process) << started.error;
+  EXPECT_EQ(started.process->wait(), 4);
+  std::unique_lock lock(received->mutex);
+  ASSERT_TRUE(
+      received->ended.wait_for(lock, std::chrono::minutes(1), [&] { return received->ends > 0; }));
+  EXPECT_EQ(received->ends, 1);
+  EXPECT_NE(received->text.find("Return code 4: Simulated failure"), std::string::npos)
+      << received->text;
 }
 
 TEST(Terminate, EndsTheProgramWithExitCodeZero) {
