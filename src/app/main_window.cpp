@@ -62,7 +62,7 @@ TFAM& TFMain::FAM() {
 }
 
 std::filesystem::path TFMain::settingsPath() const {
-  return pathFromUtf8(AppDir) += pathFromUtf8(kSettingsFileName);
+  return pathFromUtf8(fileIn(AppDir, kSettingsFileName));
 }
 std::filesystem::path TFMain::languagePath() const {
   return pathFromUtf8(AppDir + "quintarisupdater.loc");

@@ -10,6 +10,9 @@ namespace qu {
 inline constexpr std::string_view kUpdaterFileName = "Updater.exe";
 inline constexpr std::string_view kSettingsFileName = "ss_storage.ini";
 
+// AppDir followed directly by the file's name.
+std::string fileIn(const std::string& appDir, std::string_view name);
+
 // The folder of a program file with the platform's separator at its end: AppDir.
 std::string programFolderOf(const std::string& programPath);
 

@@ -1,5 +1,6 @@
 #include "scenario/run_scenario.h"
 
+#include <fstream>
 #include <thread>
 
 #include "platform/process_environment.h"
@@ -39,6 +40,28 @@ bool processRunsFrom(const fs::path& path) {
     if (fs::read_symlink(entry.path() / "exe", unreadable) == path) return true;
   }
   return false;
+#endif
+}
+
+WaitingUtility::WaitingUtility(System& system, const fs::path& path) {
+  fs::create_directories(path.parent_path());
+  fs::copy_file(TemporaryProgramFolder::updaterStandIn(), path);
+  const ScopedVariable hang("QU_SIM_HANG", "1");
+  process_ = system.startProcess({utf8FromPath(path), {}, "", {}}).process;
+}
+
+WaitingUtility::~WaitingUtility() {
+  if (!process_) return;
+  process_->terminate();
+  process_->wait();
+}
+
+void makeUnstartable(const fs::path& program) {
+#ifdef _WIN32
+  std::ofstream(program, std::ios::binary | std::ios::trunc) << "not a program";
+#else
+  fs::permissions(program, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
+                  fs::perm_options::remove);
 #endif
 }
 

@@ -41,6 +41,23 @@ bool eventually(const std::function<bool()>& condition);
 // has no program file left and does not count.
 bool processRunsFrom(const std::filesystem::path& path);
 
+// A copy of the stand-in under the given name, waiting for its source until the object goes.
+class WaitingUtility {
+ public:
+  WaitingUtility(System& system, const std::filesystem::path& path);
+  ~WaitingUtility();
+  WaitingUtility(const WaitingUtility&) = delete;
+  WaitingUtility& operator=(const WaitingUtility&) = delete;
+  bool running() const { return process_ != nullptr; }
+
+ private:
+  std::unique_ptr<Process> process_;
+};
+
+// The file stays, but cannot be started: without execute bits on Linux (even root needs one),
+// not a program at all on Windows.
+void makeUnstartable(const std::filesystem::path& program);
+
 class RunDriver {
  public:
   // The default settings file and a sample source of one file ("CORE/core.dat") for "$QL".

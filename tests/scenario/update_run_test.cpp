@@ -18,37 +18,6 @@ namespace fs = std::filesystem;
 constexpr const char* kCanceledSuffix = "(19) Process canceled by user";
 constexpr const char* kSuccessSuffix = "(0) Updates downloaded successfully";
 
-// A copy of the stand-in under the given name, waiting for its source until the object goes.
-class WaitingUtility {
- public:
-  WaitingUtility(System& system, const fs::path& path) {
-    fs::create_directories(path.parent_path());
-    fs::copy_file(TemporaryProgramFolder::updaterStandIn(), path);
-    const ScopedVariable hang("QU_SIM_HANG", "1");
-    process_ = system.startProcess({utf8FromPath(path), {}, "", {}}).process;
-  }
-  ~WaitingUtility() {
-    if (!process_) return;
-    process_->terminate();
-    process_->wait();
-  }
-  bool running() const { return process_ != nullptr; }
-
- private:
-  std::unique_ptr<Process> process_;
-};
-
-// The file stays, but cannot be started: without execute bits on Linux (even root needs one),
-// not a program at all on Windows.
-void makeUnstartable(const fs::path& program) {
-#ifdef _WIN32
-  std::ofstream(program, std::ios::binary | std::ios::trunc) << "not a program";
-#else
-  fs::permissions(program, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
-                  fs::perm_options::remove);
-#endif
-}
-
 void expectRunning(TFMain& w) {
   EXPECT_TRUE(w.Running);
   EXPECT_FALSE(w.Modified);

@@ -2,21 +2,29 @@
 
 #include <functional>
 
+#include "platform/utf8_path.h"
+
 namespace qu::testing {
 
-#ifdef _WIN32
-ProgramFolderSystem::ProgramFolderSystem(const TemporaryProgramFolder& folder) : folder_(folder) {}
+ProgramFolderSystem::ProgramFolderSystem(const TemporaryProgramFolder& folder)
+    : ProgramFolderSystem(folder.programPath(), folder.lockFolder()) {}
 
-// Named events are shared by the whole session: each program folder's guard has a name of its
-// own, so only programs started on the same folder contend.
+#ifdef _WIN32
+ProgramFolderSystem::ProgramFolderSystem(std::string programPath,
+                                         const std::filesystem::path& lockFolder)
+    : programPath_(std::move(programPath)), lockFolder_(lockFolder) {}
+
+// Named events are shared by the whole session: each lock folder's guards have names of their
+// own, so only programs given the same folder contend.
 InstanceClaim ProgramFolderSystem::acquireInstance(const std::string& name) {
   return real_.acquireInstance(name + "." +
-                               std::to_string(std::hash<std::string>{}(folder_.appDir())));
+                               std::to_string(std::hash<std::string>{}(utf8FromPath(lockFolder_))));
 }
 #else
-// The lock file lives in the test's own temporary folder.
-ProgramFolderSystem::ProgramFolderSystem(const TemporaryProgramFolder& folder)
-    : folder_(folder), real_(folder.lockFolder()) {}
+// The lock files live in the test's own temporary folder.
+ProgramFolderSystem::ProgramFolderSystem(std::string programPath,
+                                         const std::filesystem::path& lockFolder)
+    : programPath_(std::move(programPath)), lockFolder_(lockFolder), real_(lockFolder) {}
 
 InstanceClaim ProgramFolderSystem::acquireInstance(const std::string& name) {
   return real_.acquireInstance(name);

@@ -1,8 +1,11 @@
 #pragma once
 
 // The real services of the system, except that the program believes it runs from a test's program
-// folder, and its instance guard is private to that folder's test: it neither meets a program the
-// user has open nor leaves anything behind.
+// folder, and its instance guards are private to that folder's test: they neither meet a program
+// the user has open nor leave anything behind.
+
+#include <filesystem>
+#include <string>
 
 #include "support/native_system.h"
 #include "support/program_folder.h"
@@ -12,9 +15,12 @@ namespace qu::testing {
 class ProgramFolderSystem : public System {
  public:
   explicit ProgramFolderSystem(const TemporaryProgramFolder& folder);
+  // A program at `programPath` whose guards live in `lockFolder`, which it creates (on Windows,
+  // named events whose names carry that folder).
+  ProgramFolderSystem(std::string programPath, const std::filesystem::path& lockFolder);
 
   InstanceClaim acquireInstance(const std::string& name) override;
-  std::string ownExecutablePath() override { return folder_.programPath(); }
+  std::string ownExecutablePath() override { return programPath_; }
   std::string FileVersionText(const std::string& path) override {
     return real_.FileVersionText(path);
   }
@@ -28,7 +34,8 @@ class ProgramFolderSystem : public System {
   bool IsProcessRunning(const std::string& name) override { return real_.IsProcessRunning(name); }
 
  private:
-  const TemporaryProgramFolder& folder_;
+  const std::string programPath_;
+  const std::filesystem::path lockFolder_;
   NativeSystem real_;
 };
 
