@@ -41,11 +41,12 @@ struct ProcessLaunch {
   std::vector<std::string> arguments;  // without the program itself
   std::string workingFolder;           // empty: the caller's
   OutputSink output;                   // empty: standard output and error are discarded
-  // With a sink, on Windows: the output reaches the sink through a pipe and the program gets no
-  // console window (a console program passing it on). Otherwise Windows shows the output in a
-  // console of the program's own, and the sink receives nothing. Elsewhere the sink always
-  // receives it.
-  bool captureOutput = false;
+  // The caller is a console program that passes the output on. The program is kept apart from
+  // the caller's terminal or console, so that Ctrl+C there reaches the caller alone (on Linux a
+  // process group of its own; on Windows a hidden console of its own, with the output reaching
+  // the sink through a pipe). Otherwise Windows shows the output in a console of the program's
+  // own and the sink receives nothing; on Linux the sink always receives it.
+  bool fromConsoleProgram = false;
 };
 
 struct LaunchResult {

@@ -63,14 +63,14 @@ int runUnattended(System& system, const std::string& appDir) {
     stopRequested = true;
     ticket.terminate();
   });
-  ExecAndWait(
+  const bool ran = ExecAndWait(
       ticket, system,
       {fileIn(appDir, kUpdaterFileName), storedRunArguments(stored), appDir, relay.sink(), true});
   // Nothing ran, so the run log keeps what it had: no canceled record.
   if (const std::string failure = ticket.launchError(); !failure.empty()) {
     return refuse(kExitUnavailable, failure);
   }
-  relay.awaitEnd(kOutputGrace);
+  if (ran) relay.awaitEnd(kOutputGrace);
   if (relay.lineOpen()) writeBytes(StandardStream::Output, "\n");
   try {
     const std::optional<RunLogEntry> entry =

@@ -23,7 +23,8 @@ namespace {
 
 class SpawnSetup {
  public:
-  SpawnSetup() {
+  // In a process group of its own, the terminal's Ctrl+C and hang-up reach the caller alone.
+  explicit SpawnSetup(bool ownProcessGroup) {
     posix_spawn_file_actions_init(&actions_);
     posix_spawnattr_init(&attributes_);
     sigset_t signals;
@@ -32,7 +33,12 @@ class SpawnSetup {
     // Whatever the program ignores or handles, the child starts with the defaults.
     sigfillset(&signals);
     posix_spawnattr_setsigdefault(&attributes_, &signals);
-    posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
+    if (ownProcessGroup) {
+      posix_spawnattr_setpgroup(&attributes_, 0);
+      flags |= POSIX_SPAWN_SETPGROUP;
+    }
+    posix_spawnattr_setflags(&attributes_, flags);
   }
   SpawnSetup(const SpawnSetup&) = delete;
   SpawnSetup& operator=(const SpawnSetup&) = delete;
@@ -98,7 +104,7 @@ LaunchResult launchProcess(ProcessLaunch launch) {
   std::vector<std::string> argv{program};
   argv.insert(argv.end(), launch.arguments.begin(), launch.arguments.end());
 
-  SpawnSetup setup;
+  SpawnSetup setup(launch.fromConsoleProgram);
   int pipeFds[2] = {-1, -1};
   if (launch.output) {
     if (pipe2(pipeFds, O_CLOEXEC) != 0) return {nullptr, errorText(errno)};

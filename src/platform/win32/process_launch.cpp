@@ -180,7 +180,7 @@ LaunchResult launchProcess(const ProcessLaunch& launch) {
   const std::wstring folder = widen(launch.workingFolder);
   const wchar_t* currentFolder = folder.empty() ? nullptr : folder.c_str();
 
-  if (launch.output && launch.captureOutput) {
+  if (launch.output && launch.fromConsoleProgram) {
     return launchCaptured(commandLine, currentFolder, launch.output);
   }
   STARTUPINFOW startup{};

@@ -14,8 +14,8 @@ std::wstring commandLineOf(const std::wstring& program, const std::vector<std::w
 
 // Starts the program in a new console of its own, shown normally when the launch has an output
 // sink and hidden otherwise, with normal priority, the caller's environment and no inherited
-// handles. A launch that captures its output gives the program a hidden console, the null
-// device as input and a pipe as output and error, whose other end feeds the sink.
+// handles. A launch from a console program gives the program a hidden console, the null device
+// as input and a pipe as output and error, whose other end feeds the sink.
 LaunchResult launchProcess(const ProcessLaunch& launch);
 
 }  // namespace qu

@@ -27,8 +27,8 @@ class Win32System final : public System {
   FileTime FileModifiedTime(const std::string& path) override;
   bool fileExists(const std::string& path) override;
   // In a console of its own, shown when the launch has an output sink and hidden otherwise; the
-  // program writes to that console, so the sink itself receives nothing. A launch that captures
-  // its output instead hands it to the sink through a pipe, with the console hidden.
+  // program writes to that console, so the sink itself receives nothing. A launch from a console
+  // program instead hands it to the sink through a pipe, with the console hidden.
   LaunchResult startProcess(ProcessLaunch launch) override;
   bool IsProcessRunning(const std::string& name) override;
 
