@@ -1,10 +1,11 @@
 # The release archive, made by CPack (scripts/package.sh): one folder with the shipped programs,
-# the language file and, on Linux, what a desktop needs to list the program. The stand-in utility
-# is a test and demo aid and is never in it.
+# the language file and, on Linux, what a desktop needs to list the program and the systemd
+# units that run the stored selection on a schedule. The stand-in utility is a test and demo aid
+# and is never in it.
 #   QuintarisUpdater-<file version>-linux-x86_64.tar.gz, QuintarisUpdater-<file version>-windows-x86.zip
 
 # Every program an administrator gets; a new one is added to this list.
-set(QU_SHIPPED_PROGRAMS QuintarisUpdater)
+set(QU_SHIPPED_PROGRAMS QuintarisUpdater quintaris-updater-run)
 
 # Packing builds only what it ships (the target qu-shipped), not the tests and benchmarks.
 add_custom_target(qu-shipped)
@@ -15,6 +16,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/quintarisupdater.loc DESTINATION .)
 if(NOT WIN32)
   set(packaging ${PROJECT_SOURCE_DIR}/packaging)
   install(FILES ${packaging}/quintarisupdater.desktop ${packaging}/quintarisupdater.png
+    ${packaging}/quintaris-updater-run.service ${packaging}/quintaris-updater-run.timer
     DESTINATION .)
   install(FILES ${packaging}/README.linux.md DESTINATION . RENAME README.md)
 endif()

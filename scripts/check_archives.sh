@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Unpacks the release archives into build/archive-check/ and checks what an administrator gets:
 #   check_archives.sh <QuintarisUpdater-<version>-linux-x86_64.tar.gz> <...-windows-x86.zip>
-# Each holds one folder with the program and the language file, and never the stand-in
-# utility. The Linux program, with the stand-in put beside it in a copy of the folder, starts
-# from there and shows its main window on a virtual display, captioned with the archive's
-# version; the Windows program is a static 32-bit PE program with its manifest and version.
+# Each holds one folder with the program, the unattended runner and the language file, and never
+# the stand-in utility. The Linux program, with the stand-in put beside it in a copy of the
+# folder, starts from there and shows its main window on a virtual display, captioned with the
+# archive's version, and the runner answers --help; the Linux folder also holds the runner's
+# systemd units. The Windows programs are static 32-bit PE programs with their manifest and
+# version, the runner a console program.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 linux_archive=$(realpath "$1")
@@ -61,9 +63,14 @@ trap cleanup EXIT
 # --- Linux.
 version=$(version_of "$linux_archive")
 folder=$(unpack "$linux_archive" linux)
-check_contents "$folder" QuintarisUpdater quintarisupdater.loc quintarisupdater.desktop \
-  quintarisupdater.png README.md
+check_contents "$folder" QuintarisUpdater quintaris-updater-run quintarisupdater.loc \
+  quintarisupdater.desktop quintarisupdater.png quintaris-updater-run.service \
+  quintaris-updater-run.timer README.md
 [ -x "$folder/QuintarisUpdater" ] || fail "QuintarisUpdater is not executable"
+help=$("$folder/quintaris-updater-run" --help) || fail "quintaris-updater-run --help failed"
+grep -q '^Exit codes:' <<<"$help" || fail "quintaris-updater-run --help lists no exit codes"
+grep -q '^ExecStart=/opt/QuintarisUpdater/quintaris-updater-run$' \
+  "$folder/quintaris-updater-run.service" || fail "the service starts no runner"
 grep -q '^Exec=' "$folder/quintarisupdater.desktop" || fail "the desktop entry starts nothing"
 grep -q 'apt-get install' "$folder/README.md" || fail "the README names no packages to install"
 
@@ -93,8 +100,14 @@ echo "Linux archive: $(basename "$linux_archive") starts and shows its window \"
 # --- Windows.
 version=$(version_of "$windows_archive")
 folder=$(unpack "$windows_archive" windows)
-check_contents "$folder" QuintarisUpdater.exe quintarisupdater.loc
-bash "$root/scripts/check_windows_exe.sh" "$folder/QuintarisUpdater.exe"
-strings -el "$folder/QuintarisUpdater.exe" | grep -qx "$version" ||
-  fail "QuintarisUpdater.exe does not carry the version $version"
+check_contents "$folder" QuintarisUpdater.exe quintaris-updater-run.exe quintarisupdater.loc
+for program in QuintarisUpdater.exe quintaris-updater-run.exe; do
+  bash "$root/scripts/check_windows_exe.sh" "$folder/$program"
+  strings -el "$folder/$program" | grep -qx "$version" ||
+    fail "$program does not carry the version $version"
+done
+# The PE subsystem: 2 draws windows, 3 is a console program.
+i686-w64-mingw32-objdump -p "$folder/quintaris-updater-run.exe" |
+  grep -qE '^Subsystem[[:space:]]+0*3[[:space:]]' ||
+  fail "quintaris-updater-run.exe is not a console program"
 echo "Windows archive: $(basename "$windows_archive") checked"
