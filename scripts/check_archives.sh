@@ -95,7 +95,7 @@ for _ in $(seq 150); do
 done
 [ -n "$window" ] || fail "no window captioned \"$caption\" appeared: $(cat "$work/program.log")"
 xwininfo -id "$window" | grep -q 'Map State: IsViewable' || fail "the main window is not shown"
-echo "Linux archive: $(basename "$linux_archive") starts and shows its window \"$caption\""
+echo "Linux archive: $(basename "$linux_archive") starts and shows its window \"$caption\"; its runner answers --help"
 
 # --- Windows.
 version=$(version_of "$windows_archive")
@@ -107,7 +107,7 @@ for program in QuintarisUpdater.exe quintaris-updater-run.exe; do
     fail "$program does not carry the version $version"
 done
 # The PE subsystem: 2 draws windows, 3 is a console program.
-i686-w64-mingw32-objdump -p "$folder/quintaris-updater-run.exe" |
-  grep -qE '^Subsystem[[:space:]]+0*3[[:space:]]' ||
+headers=$(i686-w64-mingw32-objdump -p "$folder/quintaris-updater-run.exe")
+grep -qE '^Subsystem[[:space:]]+0*3[[:space:]]' <<<"$headers" ||
   fail "quintaris-updater-run.exe is not a console program"
 echo "Windows archive: $(basename "$windows_archive") checked"
