@@ -2,7 +2,8 @@
 # Sets the machine up, then builds and runs every test twice: a Release build with warnings as
 # errors and one with AddressSanitizer and UndefinedBehaviorSanitizer; fuzzes the readers of
 # outside input; cross-builds the Windows program for 32 and 64 bits and runs its tests under
-# Wine; makes the release archives from the Release builds and checks them. Ends non-zero on any failure.
+# Wine; makes the release archives from the Release builds and checks them. Ends non-zero on
+# any failure.
 #   QU_TEST_LOCK=<file>  holds that lock file while tests run (a machine shared by developers).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
