@@ -25,7 +25,11 @@ std::filesystem::path settingsFileIn(const std::string& appDir) {
 std::optional<RunLogEntry> printResultLine(System& system, const RunLogLook& look,
                                            const ResultLanguage& language) {
   std::optional<RunLogEntry> entry = readRunResult(system, look, language);
-  if (entry) writeText(StandardStream::Output, resultLineOf(look, language, *entry) + "\n");
+  // No later look follows here, so a canceled record just written shows with its own time, as the
+  // window's next look shows it.
+  RunLogLook shown = look;
+  shown.seen = runLogStamp(system, look.path);
+  if (entry) writeText(StandardStream::Output, resultLineOf(shown, language, *entry) + "\n");
   return entry;
 }
 

@@ -219,6 +219,8 @@ TEST_F(RunScenario, ASignalStopsTheUtilityAsStopDoesAndTheRunnerEndsWith19) {
     EXPECT_EQ(run->runLog(), canceledRecord());
     ASSERT_FALSE(runner.lines().empty());
     EXPECT_TRUE(runner.lines().back().ends_with("(19) Process canceled by user"));
+    EXPECT_EQ(runner.lines().back(), runRunner(run->folder, {"--status"}).lines.at(0))
+        << "the record shows with its own time, not the replaced log's";
   }
 }
 
