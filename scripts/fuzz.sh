@@ -15,8 +15,9 @@ shift || true
 targets=("$@")
 ((${#targets[@]})) || targets=(file_version_fuzz settings_file_fuzz run_log_fuzz language_file_fuzz)
 
-CXX=clang++ cmake -S "$root" -B "$build" -DQU_FUZZ=ON -DQU_BUILD_GUI=OFF \
-  -DQU_BUILD_BENCHMARKS=OFF -DQU_WERROR=ON >/dev/null
+# Optimised: unoptimised targets run about four times fewer inputs in the same time.
+CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQU_FUZZ=ON \
+  -DQU_BUILD_GUI=OFF -DQU_BUILD_BENCHMARKS=OFF -DQU_WERROR=ON >/dev/null
 cmake --build "$build" --target "${targets[@]}" file_version_seeds -j2
 
 corpus="$build/corpus"
