@@ -6,12 +6,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 bash scripts/setup.sh
-bash scripts/build.sh build -- QuintarisUpdater updater-sim
+bash scripts/build.sh build -- QuintarisUpdater quintaris-updater-run updater-sim
 
 demo=build/demo
 rm -rf "$demo"
 mkdir -p "$demo"
-cp build/src/app/QuintarisUpdater "$demo/"
+cp build/src/app/QuintarisUpdater build/src/runner/quintaris-updater-run "$demo/"
 cp build/tools/updater-sim/updater-sim "$demo/Updater.exe"
 cp data/quintarisupdater.loc "$demo/"
 cp -r data/sample-source "$demo/"
