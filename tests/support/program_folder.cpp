@@ -8,6 +8,7 @@
 #include "platform/utf8_path.h"
 #include "support/line_ends.h"
 #include "support/native_system.h"
+#include "support/remove_tree.h"
 
 namespace qu::testing {
 namespace fs = std::filesystem;
@@ -30,13 +31,10 @@ fs::path uniqueRoot() {
 }
 
 // The running test binary under the program's name. Windows grants symbolic links to privileged
-// users only, so there it is a hard link, or else a copy.
+// users only, and no link of a running program can be deleted, so there it is a copy.
 void placeThisProgram(const fs::path& target) {
 #ifdef _WIN32
-  const fs::path source = pathFromUtf8(NativeSystem().ownExecutablePath());
-  std::error_code linked;
-  fs::create_hard_link(source, target, linked);
-  if (linked) fs::copy_file(source, target);
+  fs::copy_file(pathFromUtf8(NativeSystem().ownExecutablePath()), target);
 #else
   fs::create_symlink(fs::read_symlink("/proc/self/exe"), target);
 #endif
@@ -52,9 +50,7 @@ TemporaryProgramFolder::TemporaryProgramFolder(std::string_view name)
 }
 
 TemporaryProgramFolder::~TemporaryProgramFolder() {
-  std::error_code ignored;
-  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-  fs::remove_all(root_, ignored);
+  test::removeTree(root_);
 }
 
 std::size_t TemporaryProgramFolder::prefixLength() {

@@ -12,6 +12,7 @@
 
 #include "settings/ini_file.h"
 #include "support/line_ends.h"
+#include "support/remove_tree.h"
 
 namespace qu::test {
 
@@ -23,12 +24,7 @@ class TempFolder {
             ("qu-settings-" + std::to_string(random()) + "-" + std::to_string(random()));
     std::filesystem::create_directories(path_);
   }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
-  }
+  ~TempFolder() { removeTree(path_); }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
