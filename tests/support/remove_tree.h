@@ -12,8 +12,11 @@ inline void removeTree(const std::filesystem::path& root) {
   namespace fs = std::filesystem;
   std::error_code ignored;
   fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ignored);
-  for (const auto& entry : fs::recursive_directory_iterator(root, ignored)) {
-    fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+  // Never the throwing increment: this runs in destructors.
+  std::error_code walking;
+  for (fs::recursive_directory_iterator entry(root, walking), end; !walking && entry != end;
+       entry.increment(walking)) {
+    fs::permissions(entry->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
   }
   fs::remove_all(root, ignored);
 }
