@@ -7,14 +7,15 @@ namespace qu {
 
 class HeadlessToolkit::Console : public ConsoleWindow {
  public:
-  Console(HeadlessToolkit& owner, std::string title) : owner_(owner), title_(std::move(title)) {}
+  Console(std::shared_ptr<ConsoleOutput> output, std::string title)
+      : output_(std::move(output)), title_(std::move(title)) {}
   void write(std::string_view text) override {
-    std::lock_guard lock(owner_.mutex_);
-    owner_.consoleLines_[title_].append(text);
+    std::lock_guard lock(output_->mutex);
+    output_->lines[title_].append(text);
   }
 
  private:
-  HeadlessToolkit& owner_;
+  std::shared_ptr<ConsoleOutput> output_;
   std::string title_;
 };
 
@@ -93,10 +94,13 @@ std::string HeadlessToolkit::pickFolder(const std::string& title) {
 }
 
 std::shared_ptr<ConsoleWindow> HeadlessToolkit::openConsole(const std::string& title) {
-  std::lock_guard lock(mutex_);
-  consoleTitles_.push_back(title);
-  consoleLines_[title];
-  return std::make_shared<Console>(*this, title);
+  {
+    std::lock_guard lock(mutex_);
+    consoleTitles_.push_back(title);
+  }
+  std::lock_guard lock(consoleOutput_->mutex);
+  consoleOutput_->lines[title];
+  return std::make_shared<Console>(consoleOutput_, title);
 }
 
 void HeadlessToolkit::answerModal(std::string formName, ModalAnswer answer) {
@@ -149,9 +153,9 @@ bool HeadlessToolkit::waitForPosted(std::chrono::milliseconds limit) {
 }
 
 std::string HeadlessToolkit::consoleText(const std::string& title) const {
-  std::lock_guard lock(mutex_);
-  auto it = consoleLines_.find(title);
-  return it == consoleLines_.end() ? std::string() : it->second.text();
+  std::lock_guard lock(consoleOutput_->mutex);
+  auto it = consoleOutput_->lines.find(title);
+  return it == consoleOutput_->lines.end() ? std::string() : it->second.text();
 }
 
 void HeadlessToolkit::propertyChanged(Control& control, Property property) {

@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <deque>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -99,7 +100,13 @@ class HeadlessToolkit : public Toolkit, private ModelObserver {
   mutable std::mutex mutex_;
   std::condition_variable postedCv_;
   std::deque<std::function<void()>> posted_;
-  std::map<std::string, Scrollback> consoleLines_;
+
+  // Shared with the console windows: a utility's output may still come once the toolkit has gone.
+  struct ConsoleOutput {
+    std::mutex mutex;
+    std::map<std::string, Scrollback> lines;
+  };
+  std::shared_ptr<ConsoleOutput> consoleOutput_ = std::make_shared<ConsoleOutput>();
 };
 
 }  // namespace qu
