@@ -21,5 +21,12 @@ output=$(mktemp -p "$WINEPREFIX" run-output.XXXXXX) || exit
 trap 'rm -f "$output"' EXIT
 "$loader" "$@" >"$output" 2>&1
 code=$?
+# Now and then, under load, Wine fails to start a program at all: it fails at once with no
+# output, where every test program prints before anything else. That start is tried once more.
+if ((code != 0)) && [ ! -s "$output" ]; then
+  echo "wine-run.sh: $1 did not start under Wine (exit $code); trying once more" >&2
+  "$loader" "$@" >"$output" 2>&1
+  code=$?
+fi
 cat "$output"
 exit "$code"
